@@ -1,0 +1,132 @@
+#include "cuebell/model/model.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "shared/text.h"
+#include "shared/utilities.h"
+
+namespace cuebell {
+
+namespace {
+
+bool IsKnownSample(const SampleList& samples, const std::wstring& sampleId) {
+    return std::any_of(samples.begin(), samples.end(), [&](const SampleInfo& sample) {
+        return core::EqualsNoCase(sample.SampleId, sampleId);
+    });
+}
+
+bool IsKnownDevice(const DeviceList& devices, const std::wstring& deviceId) {
+    return std::any_of(devices.begin(), devices.end(), [&](const DeviceInfo& device) {
+        return core::EqualsNoCase(device.DeviceId, deviceId);
+    });
+}
+
+template <typename List, typename IdOf>
+int32_t FindIndex(const List& list, const std::wstring& id, IdOf idOf) {
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (idOf(list[i]) == id) {
+            return static_cast<int32_t>(i);
+        }
+    }
+    return -1;
+}
+
+int32_t Saturate(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+SampleInfo NewSampleInfo(core::SystemPort& system) {
+    SampleInfo sample;
+    sample.SampleId = core::NewIdentifier(system);
+    return sample;
+}
+
+DeviceInfo NewDeviceInfo(core::SystemPort& system) {
+    DeviceInfo device;
+    device.DeviceId = core::NewIdentifier(system);
+    return device;
+}
+
+int32_t FindDeviceIndex(const DeviceList& devices, const std::wstring& deviceId) {
+    return FindIndex(devices, deviceId,
+                     [](const DeviceInfo& d) -> const std::wstring& { return d.DeviceId; });
+}
+
+int32_t FindSampleIndex(const SampleList& samples, const std::wstring& sampleId) {
+    return FindIndex(samples, sampleId,
+                     [](const SampleInfo& s) -> const std::wstring& { return s.SampleId; });
+}
+
+std::wstring DeviceIdAt(const DeviceList& devices, int32_t position) {
+    if (position < 0 || static_cast<size_t>(position) >= devices.size()) {
+        return std::wstring();
+    }
+    return devices[static_cast<size_t>(position)].DeviceId;
+}
+
+std::wstring SampleIdAt(const SampleList& samples, int32_t position) {
+    if (position < 0 || static_cast<size_t>(position) >= samples.size()) {
+        return std::wstring();
+    }
+    return samples[static_cast<size_t>(position)].SampleId;
+}
+
+bool IsEntryComplete(const GpiInfo& entry) {
+    if (entry.DeviceId.empty()) {
+        return false;
+    }
+    return std::any_of(entry.SampleIds.begin(), entry.SampleIds.end(),
+                       [](const std::wstring& id) { return !id.empty(); });
+}
+
+int32_t AnalysisIntervalMs(const DeviceInfo& device) {
+    // The stored digit and rate may be anything: compute in 64 bits so that no
+    // shift or product overflows, then saturate to 32 bits.
+    const int64_t rate = device.SampleRate == 0 ? 1 : device.SampleRate;
+    const int32_t digit = device.AnalysisDigit;
+    if (digit < 0) {
+        // 1000 / 2^-digit / rate: truncating twice is the same as truncating once.
+        const int64_t scaled = digit > -10 ? (int64_t{1000} >> -digit) : 0;
+        return Saturate(scaled / rate);
+    }
+    if (digit > 40) {
+        return rate > 0 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
+    }
+    return Saturate((int64_t{1000} << digit) / rate);
+}
+
+void NormalizeDeviceNames(DeviceList* devices) {
+    for (auto& device : *devices) {
+        device.Name = core::ReplaceAll(device.Name, L"Output", L"Input");
+    }
+}
+
+void PruneSampleRefs(EntryList* entries, const SampleList& samples) {
+    for (auto& entry : *entries) {
+        if (!entry) {
+            continue;
+        }
+        auto& ids = entry->SampleIds;
+        for (size_t i = ids.size(); i-- > 0;) {
+            if (ids[i].empty() || !IsKnownSample(samples, ids[i])) {
+                ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
+    }
+}
+
+void PruneEntries(EntryList* entries, const DeviceList& devices) {
+    for (size_t i = entries->size(); i-- > 0;) {
+        const GpiInfo* entry = (*entries)[i].get();
+        if (!entry || entry->DeviceId.empty() || entry->SampleIds.empty() ||
+            !IsKnownDevice(devices, entry->DeviceId)) {
+            entries->erase(entries->begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+}  // namespace cuebell
