@@ -1,0 +1,22 @@
+#include "cuebell/model/cuebell_strings.h"
+
+namespace cuebell {
+namespace {
+
+constexpr core::StringEntry kEntries[] = {
+#define STRING_ENTRY(name, id, text) {id, L"" text},
+#include "cuebell/strings.inc"
+#undef STRING_ENTRY
+};
+
+static_assert(core::HasUniqueIds(kEntries), "an identifier occurs twice in Cuebell's string table");
+
+constexpr core::StringTable kTable(kEntries);
+
+}  // namespace
+
+const core::StringTable& CuebellStrings() {
+    return kTable;
+}
+
+}  // namespace cuebell

@@ -1,0 +1,23 @@
+#include "tonegate/model/tonegate_strings.h"
+
+namespace tonegate {
+namespace {
+
+constexpr core::StringEntry kEntries[] = {
+#define STRING_ENTRY(name, id, text) {id, L"" text},
+#include "tonegate/strings.inc"
+#undef STRING_ENTRY
+};
+
+static_assert(core::HasUniqueIds(kEntries),
+              "an identifier occurs twice in Tonegate's string table");
+
+constexpr core::StringTable kTable(kEntries);
+
+}  // namespace
+
+const core::StringTable& TonegateStrings() {
+    return kTable;
+}
+
+}  // namespace tonegate

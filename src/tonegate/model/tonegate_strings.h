@@ -1,0 +1,23 @@
+// Tonegate's string identifiers and its string table, both made from
+// resources/tonegate/strings.inc, the file the resource script is built from too.
+#pragma once
+
+#include "shared/string_table.h"
+
+namespace tonegate {
+
+enum StringId : int {
+#define STRING_ENTRY(name, id, text) name = id,
+#include "tonegate/strings.inc"
+#undef STRING_ENTRY
+};
+
+const core::StringTable& TonegateStrings();
+
+// The refusal to save while the playout program runs is the one Tonegate message
+// whose text and caption are fixed rather than string-table entries.
+inline constexpr const wchar_t kPlayoutRunningAtSaveText[] =
+    L"Airvexa is detected and must be closed before saving the changes!";
+inline constexpr const wchar_t kPlayoutRunningAtSaveCaption[] = L"Tonegate closing message";
+
+}  // namespace tonegate
