@@ -9,6 +9,12 @@ PREFIX_TEMPLATE="$BUILD/wine/template"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+# The 64-bit loader, called directly: on machines that cannot execute 32-bit code the
+# 32-bit loader that /usr/bin/wine prefers fails, so the Windows tests run a 64-bit
+# build of the same code (the programs that ship are 32-bit).
+export WINE=/usr/lib/wine/wine64
+export WINELOADER=$WINE
+export WINESERVER=/usr/lib/wine/wineserver64
 
 log() { printf '\n== %s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
@@ -17,17 +23,13 @@ as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# Debian packages the project needs, and the i386 architecture for 32-bit Wine.
+# Debian packages the project needs.
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
-          g++-mingw-w64-i686-posix wine wine64 wine32:i386 xvfb xauth sox imagemagick xdotool
-          clang-format)
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth sox
+          imagemagick xdotool clang-format)
 
 install_deps() {
     local missing=()
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        as_root dpkg --add-architecture i386
-        missing=(refresh)
-    fi
     for p in "${PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
@@ -52,12 +54,17 @@ build_fuzz() {
     cmake --build "$BUILD/fuzz"
 }
 
-build_win32() {
-    log "Windows build (i686 mingw-w64)"
-    cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
-    cmake --build "$BUILD/win32"
+# The shipped 32-bit programs (build/win32) and the 64-bit build the Wine tests run
+# (build/win64).
+build_windows() {
+    local tree=$1 toolchain=$2
+    log "Windows build: $tree"
+    cmake -S "$ROOT" -B "$BUILD/$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" >/dev/null
+    cmake --build "$BUILD/$tree"
 }
+build_win32() { build_windows win32 mingw-i686.cmake; }
+build_win64() { build_windows win64 mingw-x86_64.cmake; }
 
 # Starts a private X server for Wine's windows; sets DISPLAY and XVFB_PID.
 start_xvfb() {
@@ -86,12 +93,12 @@ ensure_prefix_template() {
     log "creating the Wine prefix (once)"
     rm -rf "$PREFIX_TEMPLATE"
     mkdir -p "$PREFIX_TEMPLATE"
-    WINEPREFIX="$PREFIX_TEMPLATE" wineboot --init >/dev/null 2>&1
-    WINEPREFIX="$PREFIX_TEMPLATE" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
+    WINEPREFIX="$PREFIX_TEMPLATE" "$WINE" wineboot --init >/dev/null 2>&1
+    WINEPREFIX="$PREFIX_TEMPLATE" "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
         /t REG_SZ /d N /f >/dev/null 2>&1
-    WINEPREFIX="$PREFIX_TEMPLATE" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+    WINEPREFIX="$PREFIX_TEMPLATE" "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
         /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    WINEPREFIX="$PREFIX_TEMPLATE" wineserver -w
+    WINEPREFIX="$PREFIX_TEMPLATE" "$WINESERVER" -w
     touch "$PREFIX_TEMPLATE/.ready"
 }
 
@@ -116,5 +123,5 @@ winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
 
 register_simulator() {
     local prefix=$1 dll=$2
-    WINEPREFIX="$prefix" wine 'C:\windows\syswow64\regsvr32.exe' /s "$(winpath "$dll")"
+    WINEPREFIX="$prefix" "$WINE" regsvr32 /s "$(winpath "$dll")"
 }
