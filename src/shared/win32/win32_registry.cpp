@@ -1,0 +1,127 @@
+#include "win32_registry.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace win32 {
+
+namespace {
+
+HKEY RootKey(core::RegRoot root) {
+    return root == core::RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+REGSAM AccessMask(core::RegAccess access) {
+    switch (access) {
+        case core::RegAccess::Read:
+            return KEY_READ;
+        case core::RegAccess::Write:
+            return KEY_WRITE;
+        case core::RegAccess::ReadWrite:
+            break;
+    }
+    return KEY_READ | KEY_WRITE;
+}
+
+HKEY ToHkey(core::RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+core::RegKey FromHkey(HKEY key) {
+    return reinterpret_cast<core::RegKey>(key);
+}
+
+bool IsStringType(uint32_t type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// Bounds the re-reads of a value that keeps growing between the size query and the read.
+constexpr int kMaxQueryAttempts = 8;
+
+}  // namespace
+
+long Win32Registry::OpenKey(core::RegRoot root, const std::wstring& path, core::RegAccess access,
+                            core::RegKey* key) {
+    HKEY opened = nullptr;
+    LONG status = RegOpenKeyExW(RootKey(root), path.c_str(), 0, AccessMask(access), &opened);
+    *key = status == ERROR_SUCCESS ? FromHkey(opened) : core::kNoKey;
+    return status;
+}
+
+long Win32Registry::CreateKey(core::RegRoot root, const std::wstring& path, core::RegKey* key) {
+    HKEY created = nullptr;
+    LONG status = RegCreateKeyExW(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
+    *key = status == ERROR_SUCCESS ? FromHkey(created) : core::kNoKey;
+    return status;
+}
+
+long Win32Registry::CloseKey(core::RegKey key) {
+    return RegCloseKey(ToHkey(key));
+}
+
+long Win32Registry::QueryValue(core::RegKey key, const std::wstring& name, uint32_t* type,
+                               core::Bytes* data) {
+    DWORD valueType = REG_NONE;
+    DWORD size = 0;
+    LONG status = RegQueryValueExW(ToHkey(key), name.c_str(), nullptr, &valueType, nullptr, &size);
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    core::Bytes buffer;
+    for (int attempt = 0; attempt < kMaxQueryAttempts; ++attempt) {
+        // At least one byte, so that the call always has a buffer to fill.
+        buffer.assign(std::max<DWORD>(size, 1), 0);
+        DWORD got = static_cast<DWORD>(buffer.size());
+        status =
+            RegQueryValueExW(ToHkey(key), name.c_str(), nullptr, &valueType, buffer.data(), &got);
+        if (status == ERROR_SUCCESS) {
+            buffer.resize(got);
+            *type = valueType;
+            *data = std::move(buffer);
+            return ERROR_SUCCESS;
+        }
+        if (status != ERROR_MORE_DATA) {
+            return status;
+        }
+        size = got;  // the value grew since the size was asked: read again at its new size
+    }
+    return status;
+}
+
+long Win32Registry::SetValue(core::RegKey key, const std::wstring& name, uint32_t type,
+                             const core::Bytes& data) {
+    if (data.size() > std::numeric_limits<DWORD>::max()) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const DWORD count = static_cast<DWORD>(data.size());
+    if (!IsStringType(type)) {
+        return RegSetValueExW(ToHkey(key), name.c_str(), 0, type,
+                              data.empty() ? nullptr : data.data(), count);
+    }
+    // For string types RegSetValueExW looks at the UTF-16 unit before the end of the data
+    // and the one after it, and stores an extra terminator when the data lacks one but the
+    // next unit in memory is null. Non-null padding on both sides keeps that look inside
+    // this buffer and the stored bytes exactly those given.
+    constexpr size_t kPad = 2;
+    core::Bytes padded(kPad + data.size() + kPad, 0xFF);
+    std::copy(data.begin(), data.end(), padded.begin() + kPad);
+    return RegSetValueExW(ToHkey(key), name.c_str(), 0, type,
+                          data.empty() ? nullptr : padded.data() + kPad, count);
+}
+
+long Win32Registry::EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,
+                            std::wstring* name) {
+    const size_t capacity = std::min<size_t>(maxNameChars, std::numeric_limits<DWORD>::max());
+    std::wstring buffer(std::max<size_t>(capacity, 1), L'\0');
+    DWORD length = static_cast<DWORD>(capacity);
+    LONG status =
+        RegEnumKeyExW(ToHkey(key), index, &buffer[0], &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_SUCCESS) {
+        name->assign(buffer.data(), std::min<size_t>(length, capacity));
+    }
+    return status;
+}
+
+}  // namespace win32

@@ -1,0 +1,24 @@
+// The registry port over the Win32 Reg* API. The programs are 32-bit, so under a
+// 64-bit Windows or Wine they see the 32-bit view of HKEY_LOCAL_MACHINE\Software,
+// the one the detection plug-ins read; no view flag is passed on purpose.
+#pragma once
+
+#include "shared/registry_port.h"
+
+namespace win32 {
+
+class Win32Registry : public core::RegistryPort {
+  public:
+    long OpenKey(core::RegRoot root, const std::wstring& path, core::RegAccess access,
+                 core::RegKey* key) override;
+    long CreateKey(core::RegRoot root, const std::wstring& path, core::RegKey* key) override;
+    long CloseKey(core::RegKey key) override;
+    long QueryValue(core::RegKey key, const std::wstring& name, uint32_t* type,
+                    core::Bytes* data) override;
+    long SetValue(core::RegKey key, const std::wstring& name, uint32_t type,
+                  const core::Bytes& data) override;
+    long EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,
+                 std::wstring* name) override;
+};
+
+}  // namespace win32
