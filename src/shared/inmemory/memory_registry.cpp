@@ -132,7 +132,7 @@ long MemoryRegistry::OpenKey(RegRoot root, const std::wstring& path, RegAccess a
         return kErrorFileNotFound;
     }
     *key = nextHandle_++;
-    handles_[*key] = Handle{node, normal, access != RegAccess::Read};
+    handles_[*key] = Handle{node, normal, access != RegAccess::Write, access != RegAccess::Read};
     return kErrorSuccess;
 }
 
@@ -144,7 +144,7 @@ long MemoryRegistry::CreateKey(RegRoot root, const std::wstring& path, RegKey* k
     }
     Node* node = FindOrCreate(root, path);
     *key = nextHandle_++;
-    handles_[*key] = Handle{node, normal, true};
+    handles_[*key] = Handle{node, normal, true, true};
     return kErrorSuccess;
 }
 
@@ -160,8 +160,7 @@ long MemoryRegistry::CloseKey(RegKey key) {
     return status;
 }
 
-long MemoryRegistry::QueryValue(RegKey key, const std::wstring& name, uint32_t* type,
-                                Bytes* data) {
+long MemoryRegistry::QueryValue(RegKey key, const std::wstring& name, uint32_t* type, Bytes* data) {
     const Handle* handle = HandleOf(key);
     if (!handle) {
         ++calls_;
@@ -169,6 +168,9 @@ long MemoryRegistry::QueryValue(RegKey key, const std::wstring& name, uint32_t* 
     }
     if (long status = Intercept(RegCall::Query, handle->path)) {
         return status;
+    }
+    if (!handle->canRead) {
+        return kErrorAccessDenied;
     }
     auto it = handle->node->values.find(Folded(name));
     if (it == handle->node->values.end()) {
@@ -201,8 +203,7 @@ long MemoryRegistry::SetValue(RegKey key, const std::wstring& name, uint32_t typ
     return kErrorSuccess;
 }
 
-long MemoryRegistry::EnumKey(RegKey key, uint32_t index, size_t maxNameChars,
-                             std::wstring* name) {
+long MemoryRegistry::EnumKey(RegKey key, uint32_t index, size_t maxNameChars, std::wstring* name) {
     const Handle* handle = HandleOf(key);
     if (!handle) {
         ++calls_;
@@ -210,6 +211,9 @@ long MemoryRegistry::EnumKey(RegKey key, uint32_t index, size_t maxNameChars,
     }
     if (long status = Intercept(RegCall::Enum, handle->path)) {
         return status;
+    }
+    if (!handle->canRead) {
+        return kErrorAccessDenied;
     }
     if (index >= handle->node->children.size()) {
         return kErrorNoMoreItems;
@@ -227,8 +231,7 @@ void MemoryRegistry::FailCall(RegCall call, long status) {
     failures_.push_back(Failure{call, false, L"", status});
 }
 
-void MemoryRegistry::FailCallOn(RegCall call, RegRoot root, const std::wstring& path,
-                                long status) {
+void MemoryRegistry::FailCallOn(RegCall call, RegRoot root, const std::wstring& path, long status) {
     failures_.push_back(Failure{call, false, NormalPath(root, path), status});
 }
 
@@ -268,7 +271,9 @@ void MemoryRegistry::PutDword(RegRoot root, const std::wstring& path, const std:
     PutValue(root, path, name, kRegDword, data);
 }
 
-void MemoryRegistry::PutKey(RegRoot root, const std::wstring& path) { FindOrCreate(root, path); }
+void MemoryRegistry::PutKey(RegRoot root, const std::wstring& path) {
+    FindOrCreate(root, path);
+}
 
 bool MemoryRegistry::HasKey(RegRoot root, const std::wstring& path) const {
     return Find(root, path) != nullptr;

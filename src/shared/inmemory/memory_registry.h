@@ -15,7 +15,7 @@ namespace core {
 enum class RegCall { Open, Create, Close, Query, Set, Enum };
 
 class MemoryRegistry : public RegistryPort {
-public:
+  public:
     MemoryRegistry();
     ~MemoryRegistry() override;
 
@@ -40,29 +40,29 @@ public:
     int CallCount() const { return calls_; }
 
     // --- Direct access for setting up and checking tests (not counted, never fail).
-    void PutValue(RegRoot root, const std::wstring& path, const std::wstring& name,
-                  uint32_t type, const Bytes& data);
+    void PutValue(RegRoot root, const std::wstring& path, const std::wstring& name, uint32_t type,
+                  const Bytes& data);
     void PutString(RegRoot root, const std::wstring& path, const std::wstring& name,
                    const std::wstring& text);
-    void PutDword(RegRoot root, const std::wstring& path, const std::wstring& name,
-                  uint32_t value);
+    void PutDword(RegRoot root, const std::wstring& path, const std::wstring& name, uint32_t value);
     void PutKey(RegRoot root, const std::wstring& path);
     bool HasKey(RegRoot root, const std::wstring& path) const;
     bool HasValue(RegRoot root, const std::wstring& path, const std::wstring& name) const;
     // The value's text (REG_SZ bytes decoded, without the terminator); empty if missing.
     std::wstring GetString(RegRoot root, const std::wstring& path, const std::wstring& name) const;
-    bool GetValue(RegRoot root, const std::wstring& path, const std::wstring& name,
-                  uint32_t* type, Bytes* data) const;
+    bool GetValue(RegRoot root, const std::wstring& path, const std::wstring& name, uint32_t* type,
+                  Bytes* data) const;
     // Every key and value below the root, one per line, in a stable order: for
     // comparing whole trees before and after an operation.
     std::wstring Dump(RegRoot root) const;
     int OpenHandleCount() const { return static_cast<int>(handles_.size()); }
 
-private:
+  private:
     struct Node;
     struct Handle {
         Node* node;
         std::wstring path;
+        bool canRead;  // a key opened for writing only can neither be queried nor enumerated
         bool canWrite;
     };
     struct Failure {
