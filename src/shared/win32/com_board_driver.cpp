@@ -64,7 +64,7 @@ class ComBoardDriver : public BoardDriver {
     ComBoardDriver& operator=(const ComBoardDriver&) = delete;
 
     long GetBoardCount(int32_t* count) override {
-        long value = count ? *count : 0;
+        long value = 0;  // what the caller sees when the driver does not answer
         HRESULT result = board_->GetBoardCount(&value);
         if (count) {
             *count = static_cast<int32_t>(value);
