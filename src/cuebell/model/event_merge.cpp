@@ -1,0 +1,135 @@
+#include "event_merge.h"
+
+#include "shared/boards.h"
+#include "shared/format.h"
+
+namespace cuebell {
+
+namespace {
+
+// The first action with the code; nullptr when none has it.
+const core::CActionInfo* FindActionByCode(const core::ActionList& actions, int32_t code) {
+    for (const auto& action : actions) {
+        if (action.Code == code) {
+            return &action;
+        }
+    }
+    return nullptr;
+}
+
+// The entry takes its action and comment from the first event of its name.
+void TakeFromEvent(GpiInfo* entry, const core::GpiEventRecord& event,
+                   const core::ActionList& actions) {
+    if (const core::CActionInfo* action = FindActionByCode(actions, event.ActionCode)) {
+        entry->Action = *action;
+    } else if (!actions.empty()) {
+        entry->Action = actions.front();
+    }
+    entry->Comment = event.Comment;
+}
+
+// A later instance on the same board is brought into line with the entry.
+void GiveToEvent(const GpiInfo& entry, core::GpiEventRecord* event) {
+    event->ActionCode = entry.Action.Code;
+    event->Action = entry.Action;
+    event->Comment = entry.Comment;
+}
+
+}  // namespace
+
+void AttachActions(core::PlayoutInstanceList* instances, const core::ActionList& actions) {
+    for (auto& instance : *instances) {
+        for (auto& event : instance.Events) {
+            const core::CActionInfo* action = FindActionByCode(actions, event.ActionCode);
+            event.Action = action ? *action : core::CActionInfo();
+        }
+    }
+}
+
+int32_t EntryBoard(const GpiInfo& entry, const DeviceList& devices) {
+    for (const auto& device : devices) {
+        if (device.DeviceId == entry.DeviceId) {
+            return core::BoardNumberOf(device.Name);
+        }
+    }
+    return -1;
+}
+
+void RemoveRepeatedEvents(core::MessageBoxPort& boxes, core::WindowHandle owner,
+                          const EventRemovalTexts& texts, core::PlayoutInstance* instance,
+                          const std::wstring& name, int* keepIndex, int32_t entryBoard) {
+    auto& events = instance->Events;
+    for (int i = static_cast<int>(events.size()) - 1; i >= 0; --i) {
+        if (i == *keepIndex || events[static_cast<size_t>(i)].Name != name) {
+            continue;
+        }
+        std::wstring text = *keepIndex == -1
+                                ? core::Format(texts.MisplacedEvent, name, entryBoard,
+                                               instance->Name, instance->Board)
+                                : core::Format(texts.RepeatedEvent, name, instance->Name);
+        boxes.Show(owner, text, texts.Caption, core::kMbOk | core::kMbIconWarning);
+        events.erase(events.begin() + i);
+        if (i < *keepIndex) {
+            --*keepIndex;
+        }
+    }
+}
+
+void ReconcileEntries(core::MessageBoxPort& boxes, core::WindowHandle owner,
+                      const EventRemovalTexts& texts, const EntryRefs& entries,
+                      core::PlayoutInstanceList* instances, const DeviceList& devices,
+                      const core::ActionList& actions) {
+    for (GpiInfo* entry : entries) {
+        if (!actions.empty()) {
+            entry->Action = actions.front();
+        }
+        bool found = false;
+        int32_t board = EntryBoard(*entry, devices);
+        for (auto& instance : *instances) {
+            int keepIndex = -1;
+            if (board == instance.Board) {
+                keepIndex = core::FindEventByName(instance, entry->Name);
+                if (keepIndex == -1) {
+                    continue;
+                }
+                auto& event = instance.Events[static_cast<size_t>(keepIndex)];
+                if (!found) {
+                    found = true;
+                    TakeFromEvent(entry, event, actions);
+                } else {
+                    GiveToEvent(*entry, &event);
+                }
+            }
+            RemoveRepeatedEvents(boxes, owner, texts, &instance, entry->Name, &keepIndex, board);
+        }
+    }
+}
+
+void RebuildEventTables(const EntryRefs& entries, core::PlayoutInstanceList* instances,
+                        const DeviceList& devices) {
+    for (auto& instance : *instances) {
+        instance.Events.clear();
+    }
+    for (const GpiInfo* entry : entries) {
+        int32_t board = EntryBoard(*entry, devices);
+        for (auto& instance : *instances) {
+            if (instance.Board != board) {
+                continue;
+            }
+            core::GpiEventRecord event;
+            event.ActionCode = entry->Action.Code;
+            event.Second = core::kOwnEventSecond;
+            event.Third = core::kOwnEventThird;
+            event.Name = entry->Name;
+            event.Comment = entry->Comment;
+            event.Action = entry->Action;
+            instance.Events.push_back(std::move(event));
+        }
+    }
+    for (auto& instance : *instances) {
+        instance.Events.insert(instance.Events.end(), instance.ForeignEvents.begin(),
+                               instance.ForeignEvents.end());
+    }
+}
+
+}  // namespace cuebell
