@@ -1,0 +1,75 @@
+// The dialog base: a dialog made from a template, modal or modeless, whose dialog
+// procedure finds its object through the window's user data and hands each message to a
+// virtual handler. No C++ exception leaves the dialog procedure.
+#pragma once
+
+#include <windows.h>
+
+#include "window.h"
+
+namespace win32 {
+
+class CDialog : public CWindow {
+  public:
+    // What DoModal returns when the dialog could not be created or its initialisation
+    // failed (the same as DialogBoxParam's failure).
+    static constexpr INT_PTR kFailed = -1;
+
+    CDialog() = default;
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+    // A modeless dialog still open is destroyed without calling back into the object.
+    ~CDialog() override;
+
+    // Runs the dialog's own modal loop; returns the result given to EndDialog, or kFailed.
+    INT_PTR DoModal(HINSTANCE instance, int templateId, HWND parent);
+    INT_PTR DoModalIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent);
+    // Creates the dialog modeless; the caller's message loop passes its messages through
+    // IsDialogMessage.
+    bool Create(HINSTANCE instance, int templateId, HWND parent);
+    bool CreateIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent);
+    bool IsDialogMessage(MSG* message) const;
+
+    // Ends a modal dialog with the result; destroys a modeless one.
+    bool EndDialog(INT_PTR result);
+    bool IsModal() const { return modal_; }
+    // The result a modeless dialog was ended with.
+    INT_PTR Result() const { return result_; }
+    // How many handlers have thrown instead of returning.
+    int FailedHandlers() const { return failedHandlers_; }
+
+  protected:
+    // Returns true to let the system give the focus to the first control.
+    virtual bool OnInitDialog() { return true; }
+    // Every command but OK (1) and Cancel (2), which go to OnOK and OnCancel. Returns true
+    // when handled.
+    virtual bool OnCommand(int id, int code, HWND control) { return false; }
+    // Returns true when handled; *result is the notification's answer.
+    virtual bool OnNotify(int id, NMHDR* header, LRESULT* result) { return false; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // The default handling runs after these two.
+    virtual void OnSize(UINT type, int clientWidth, int clientHeight) {}
+    virtual void OnGetMinMaxInfo(MINMAXINFO* info) {}
+    // Return true when handled; otherwise the default handling runs.
+    virtual bool OnSysCommand(UINT command, LPARAM lParam) { return false; }
+    virtual bool OnHelp(HELPINFO* info) { return false; }
+    virtual bool OnPaint() { return false; }
+    virtual void OnDestroy() {}
+    // Every other message. Returns true when handled, with *result as its answer.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+        return false;
+    }
+
+  private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Answer(UINT message, LRESULT result);
+    void HandlerFailed(UINT message);
+
+    bool modal_ = false;
+    INT_PTR result_ = 0;
+    int failedHandlers_ = 0;
+};
+
+}  // namespace win32
