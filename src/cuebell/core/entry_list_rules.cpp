@@ -1,0 +1,106 @@
+#include "cuebell/core/entry_list_rules.h"
+
+#include <algorithm>
+
+#include "cuebell/model/cuebell_strings.h"
+#include "shared/format.h"
+
+namespace cuebell {
+
+namespace {
+
+constexpr int kNameWidth = 150;
+constexpr int kActionWidth = 100;
+
+bool HasSelection(int rowCount, int selectedRow) {
+    return selectedRow >= 0 && selectedRow < rowCount;
+}
+
+}  // namespace
+
+std::vector<EntryListColumn> EntryListColumns(int listClientWidth) {
+    return {
+        {kNameColumn, CuebellText(IDS_COLUMN_NAME), kNameWidth},
+        {kActionColumn, CuebellText(IDS_COLUMN_ACTION), kActionWidth},
+        {kCommentColumn, CuebellText(IDS_COLUMN_COMMENT),
+         std::max(0, listClientWidth - kNameWidth - kActionWidth)},
+    };
+}
+
+std::wstring EntryCellText(const GpiInfo& entry, int columnId) {
+    switch (columnId) {
+        case kNameColumn:
+            return entry.Name;
+        case kActionColumn:
+            return entry.Action.Name;
+        case kCommentColumn:
+            return entry.Comment;
+        default:
+            return std::wstring();
+    }
+}
+
+std::vector<std::wstring> EntryNames(const EntryRefs& entries, const GpiInfo* excluded) {
+    std::vector<std::wstring> names;
+    for (const GpiInfo* entry : entries) {
+        if (entry && entry != excluded) {
+            names.push_back(entry->Name);
+        }
+    }
+    return names;
+}
+
+int RowToSelectAfterDelete(int deletedRow, int rowsLeft) {
+    if (rowsLeft <= 0) {
+        return -1;
+    }
+    if (deletedRow < 0) {
+        return 0;
+    }
+    return std::min(deletedRow, rowsLeft - 1);
+}
+
+bool EntryButtonsEnabled(int rowCount) {
+    return rowCount > 0;
+}
+
+std::optional<BoxMessage> DeleteRefusal(int rowCount, int selectedRow) {
+    const unsigned flags = core::kMbOk | core::kMbIconWarning;
+    if (rowCount <= 0) {
+        return MakeBoxMessage(IDS_ENTRY_LIST_EMPTY, IDS_DELETE_ENTRY_CAPTION, flags);
+    }
+    if (!HasSelection(rowCount, selectedRow)) {
+        return MakeBoxMessage(IDS_NO_ENTRY_SELECTED_TO_DELETE, IDS_DELETE_ENTRY_CAPTION, flags);
+    }
+    return std::nullopt;
+}
+
+BoxMessage DeleteConfirmation(const std::wstring& entryName) {
+    return BoxMessage{core::Format(CuebellText(IDS_CONFIRM_DELETE_ENTRY), entryName),
+                      CuebellText(IDS_DELETE_ENTRY_CAPTION),
+                      core::kMbYesNo | core::kMbIconQuestion};
+}
+
+std::optional<BoxMessage> AddRefusal(const SampleList& samples, const DeviceList& devices) {
+    const unsigned flags = core::kMbOk | core::kMbIconError;
+    if (samples.empty()) {
+        return MakeBoxMessage(IDS_NO_SAMPLES, IDS_ADD_ENTRY_CAPTION, flags);
+    }
+    if (devices.empty()) {
+        return MakeBoxMessage(IDS_NO_DEVICES, IDS_ADD_ENTRY_CAPTION, flags);
+    }
+    return std::nullopt;
+}
+
+std::optional<BoxMessage> EditRefusal(int rowCount, int selectedRow) {
+    const unsigned flags = core::kMbOk | core::kMbIconWarning;
+    if (rowCount <= 0) {
+        return MakeBoxMessage(IDS_ENTRY_LIST_EMPTY, IDS_EDIT_ENTRY_TITLE, flags);
+    }
+    if (!HasSelection(rowCount, selectedRow)) {
+        return MakeBoxMessage(IDS_NO_ENTRY_SELECTED_TO_EDIT, IDS_EDIT_ENTRY_TITLE, flags);
+    }
+    return std::nullopt;
+}
+
+}  // namespace cuebell
