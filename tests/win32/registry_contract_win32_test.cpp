@@ -10,30 +10,49 @@
 namespace contract {
 namespace {
 
-constexpr wchar_t kScratchParent[] = L"Software\\ContractTest";
+// Scratch keys live below HKxx\Software\ContractTest.
+constexpr wchar_t kSoftware[] = L"Software";
+constexpr wchar_t kScratchParent[] = L"ContractTest";
+
+// A name no other case or run uses (Wine reuses process ids from run to run).
+std::wstring UniqueScratchName(const wchar_t* stem) {
+    static unsigned caseNumber = 0;
+    return std::wstring(stem) + std::to_wstring(GetCurrentProcessId()) + L"_" +
+           std::to_wstring(GetTickCount()) + L"_" + std::to_wstring(++caseNumber);
+}
+
+// Removes Software\ContractTest\<name> with everything below it from both registry views,
+// so that a port writing into the wrong view leaves nothing behind; then the parent,
+// once no other run is using it.
+void DeleteScratch(HKEY root, const std::wstring& name) {
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        HKEY software = nullptr;
+        if (RegOpenKeyExW(root, kSoftware, 0, KEY_ALL_ACCESS | view, &software) != ERROR_SUCCESS) {
+            continue;
+        }
+        const std::wstring path = std::wstring(kScratchParent) + L"\\" + name;
+        LONG status = RegDeleteTreeW(software, path.c_str());
+        EXPECT_TRUE(status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) << status;
+        RegDeleteKeyW(software, kScratchParent);  // fails while other runs' keys are there
+        RegCloseKey(software);
+    }
+}
 
 class Win32Backend : public RegistryBackend {
   public:
-    Win32Backend() {
-        static unsigned caseNumber = 0;
-        scratch_ = std::wstring(kScratchParent) + L"\\" + std::to_wstring(GetCurrentProcessId()) +
-                   L"_" + std::to_wstring(GetTickCount()) + L"_" + std::to_wstring(++caseNumber);
-    }
+    Win32Backend() : name_(UniqueScratchName(L"Case")) {}
     core::RegistryPort& Registry() override { return registry_; }
-    std::wstring ScratchPath() const override { return scratch_; }
+    std::wstring ScratchPath() const override {
+        return std::wstring(kSoftware) + L"\\" + kScratchParent + L"\\" + name_;
+    }
     void CleanUp() override {
-        for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-            LONG status = RegDeleteTreeW(root, scratch_.c_str());
-            EXPECT_TRUE(status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) << status;
-            RegDeleteKeyW(root, scratch_.c_str());
-            // Removes the parent too once no other run is using it (fails while it has subkeys).
-            RegDeleteKeyW(root, kScratchParent);
-        }
+        DeleteScratch(HKEY_CURRENT_USER, name_);
+        DeleteScratch(HKEY_LOCAL_MACHINE, name_);
     }
 
   private:
     win32::Win32Registry registry_;
-    std::wstring scratch_;
+    std::wstring name_;
 };
 
 std::unique_ptr<RegistryBackend> MakeWin32Backend() {
@@ -49,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Win32, RegValuesContractTest, ::testing::Values(kWin32)
 // for the 32-bit programs the 32-bit view the plug-ins read (Software\Wow6432Node to a
 // 64-bit tool), for a 64-bit build of the tests the 64-bit one.
 TEST(Win32RegistryContractTest, MachineWritesLandInTheProcesssOwnView) {
-    const std::wstring path =
-        std::wstring(kScratchParent) + L"\\View" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring name = UniqueScratchName(L"View");
+    const std::wstring path = std::wstring(kSoftware) + L"\\" + kScratchParent + L"\\" + name;
     const REGSAM ownView = sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
     const REGSAM otherView = sizeof(void*) == 4 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 
@@ -69,10 +88,7 @@ TEST(Win32RegistryContractTest, MachineWritesLandInTheProcesssOwnView) {
     }
     EXPECT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | otherView, &opened),
               ERROR_FILE_NOT_FOUND);
-
-    EXPECT_EQ(RegDeleteTreeW(HKEY_LOCAL_MACHINE, path.c_str()), ERROR_SUCCESS);
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, path.c_str());
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kScratchParent);
+    DeleteScratch(HKEY_LOCAL_MACHINE, name);
 }
 
 }  // namespace
