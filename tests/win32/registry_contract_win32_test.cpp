@@ -67,11 +67,12 @@ INSTANTIATE_TEST_SUITE_P(Win32, RegValuesContractTest, ::testing::Values(kWin32)
 // The port passes no view flag, so HKLM\Software writes land in the process's own view:
 // for the 32-bit programs the 32-bit view the plug-ins read (Software\Wow6432Node to a
 // 64-bit tool), for a 64-bit build of the tests the 64-bit one.
-TEST(Win32RegistryContractTest, MachineWritesLandInTheProcesssOwnView) {
+// Whatever the bitness of the build, machine keys are those the 32-bit plug-ins read.
+TEST(Win32RegistryContractTest, MachineWritesLandInThePluginsView) {
     const std::wstring name = UniqueScratchName(L"View");
     const std::wstring path = std::wstring(kSoftware) + L"\\" + kScratchParent + L"\\" + name;
-    const REGSAM ownView = sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
-    const REGSAM otherView = sizeof(void*) == 4 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    const REGSAM ownView = KEY_WOW64_32KEY;
+    const REGSAM otherView = KEY_WOW64_64KEY;
 
     win32::Win32Registry registry;
     core::RegKey key = core::kNoKey;

@@ -13,16 +13,22 @@ HKEY RootKey(core::RegRoot root) {
     return root == core::RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+// The detection plug-ins and the board maker's components are 32-bit: they see the
+// 32-bit registry view. Asking for it explicitly makes every build of the programs
+// (the 32-bit one that ships, the 64-bit one the tests run) read and write what the
+// plug-ins read; on 32-bit Windows the flag is ignored.
+constexpr REGSAM kPluginView = KEY_WOW64_32KEY;
+
 REGSAM AccessMask(core::RegAccess access) {
     switch (access) {
         case core::RegAccess::Read:
-            return KEY_READ;
+            return KEY_READ | kPluginView;
         case core::RegAccess::Write:
-            return KEY_WRITE;
+            return KEY_WRITE | kPluginView;
         case core::RegAccess::ReadWrite:
             break;
     }
-    return KEY_READ | KEY_WRITE;
+    return KEY_READ | KEY_WRITE | kPluginView;
 }
 
 HKEY ToHkey(core::RegKey key) {
@@ -52,7 +58,7 @@ long Win32Registry::OpenKey(core::RegRoot root, const std::wstring& path, core::
 long Win32Registry::CreateKey(core::RegRoot root, const std::wstring& path, core::RegKey* key) {
     HKEY created = nullptr;
     LONG status = RegCreateKeyExW(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_READ | KEY_WRITE, nullptr, &created, nullptr);
+                                  KEY_READ | KEY_WRITE | kPluginView, nullptr, &created, nullptr);
     *key = status == ERROR_SUCCESS ? FromHkey(created) : core::kNoKey;
     return status;
 }
