@@ -1,0 +1,37 @@
+#include "cuebell/ui/win32/cuebell_app.h"
+
+#include <objbase.h>
+
+#include <commctrl.h>
+
+#include "cuebell/ui/win32/cuebell_dlg.h"
+#include "shared/win32/com_board_driver.h"
+#include "shared/win32/win32_message_box.h"
+#include "shared/win32/win32_registry.h"
+#include "shared/win32/win32_system.h"
+
+namespace cuebell {
+
+int CCuebellApp::Run(HINSTANCE instance) {
+    // Every class of the lowest flag byte.
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
+    ::InitCommonControlsEx(&controls);
+    const HRESULT com = ::CoInitializeEx(nullptr, 0);
+
+    INT_PTR result;
+    {
+        win32::Win32Registry registry;
+        win32::Win32System system;
+        win32::Win32MessageBox boxes;
+        core::ComBoardDriverPort boardDriver;
+        CCuebellDlg dialog(instance, CuebellPorts{registry, system, boxes, boardDriver});
+        result = dialog.DoModal(nullptr);
+    }
+
+    if (SUCCEEDED(com)) {
+        ::CoUninitialize();
+    }
+    return result == win32::CDialog::kFailed ? 1 : 0;
+}
+
+}  // namespace cuebell
