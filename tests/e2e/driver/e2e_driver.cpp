@@ -1,0 +1,358 @@
+// e2e_driver.exe: one operator action or observation per call, on a program running in the
+// same Wine prefix. Dialogs are found by their caption among the visible top-level dialog
+// windows (#32770); message boxes by their text control (id 0xFFFF). Output is UTF-8;
+// texts keep their line feeds (carriage returns are dropped).
+//
+//   wait-dialog CAPTION [MS]         wait until the dialog is shown
+//   wait-gone CAPTION [MS]           wait until it is gone
+//   box [BUTTON] [MS]                wait for a message box, print its caption and text,
+//                                    then press BUTTON (1 OK, 2 Cancel, 6 Yes, 7 No) if given
+//   no-box                           fail when a message box is open
+//   click CAPTION ID                 press the dialog's button (posted: it may open a box)
+//   key CAPTION ID VK                press and release a key in the dialog's control
+//   syscommand CAPTION CMD           send the system-menu command (posted)
+//   text CAPTION ID                  print the control's text
+//   enabled CAPTION ID               print 1 when the control is enabled, else 0
+//   list CAPTION ID                  print "selected=N", then one line per row, cells by " | "
+//   select CAPTION ID ROW            select the list row (-1: none)
+//   close-class CLASS                ask every top-level window of the class to close
+//   regdump HKLM\PATH|HKCU\PATH      print the tree in the 32-bit view, sorted
+//   launch-time EXE CAPTION ID ROWS [MS]
+//                                    start EXE and print the milliseconds until its dialog
+//                                    is shown with ROWS rows in list ID (it stays open)
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "registry_dump.h"
+#include "remote_list_view.h"
+
+namespace {
+
+constexpr DWORD kDefaultTimeoutMs = 15000;
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+void Print(const std::wstring& text) {
+    std::wstring clean;
+    for (wchar_t c : text) {
+        if (c != L'\r') {
+            clean += c;
+        }
+    }
+    clean += L'\n';
+    const int bytes = ::WideCharToMultiByte(
+        CP_UTF8, 0, clean.c_str(), static_cast<int>(clean.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, clean.c_str(), static_cast<int>(clean.size()), utf8.data(),
+                          bytes, nullptr, nullptr);
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()),
+                &written, nullptr);
+}
+
+int Fail(const std::wstring& why) {
+    Print(L"e2e_driver: " + why);
+    return 1;
+}
+
+std::wstring WindowText(HWND window) {
+    // WM_GETTEXT is copied across processes by the system.
+    const LRESULT length = ::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const LRESULT copied =
+        ::SendMessageW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::wstring(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = L"";
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+bool IsMessageBox(HWND window) {
+    return ::GetDlgItem(window, kMessageBoxTextId) != nullptr;
+}
+
+BOOL CALLBACK CollectVisibleDialog(HWND window, LPARAM param) {
+    if (::IsWindowVisible(window) && ClassOf(window) == L"#32770") {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> VisibleDialogs() {
+    std::vector<HWND> found;
+    ::EnumWindows(CollectVisibleDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND FindDialog(const std::wstring& caption) {
+    for (HWND window : VisibleDialogs()) {
+        if (!IsMessageBox(window) && WindowText(window) == caption) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindMessageBox() {
+    for (HWND window : VisibleDialogs()) {
+        if (IsMessageBox(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+template <class Condition>
+bool WaitFor(DWORD timeoutMs, Condition condition) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (::GetTickCount64() >= end) {
+            return false;
+        }
+        ::Sleep(20);
+    }
+}
+
+DWORD TimeoutArg(const std::vector<std::wstring>& args, size_t index) {
+    return args.size() > index ? static_cast<DWORD>(std::wcstoul(args[index].c_str(), nullptr, 10))
+                               : kDefaultTimeoutMs;
+}
+
+int Number(const std::wstring& text) {
+    return static_cast<int>(std::wcstol(text.c_str(), nullptr, 0));
+}
+
+// The dialog, waited for briefly: a command may follow the previous one closely.
+HWND DialogOrFail(const std::wstring& caption) {
+    HWND dialog = nullptr;
+    WaitFor(kDefaultTimeoutMs, [&] { return (dialog = FindDialog(caption)) != nullptr; });
+    if (dialog == nullptr) {
+        Fail(L"no dialog \"" + caption + L"\"");
+    }
+    return dialog;
+}
+
+int WaitDialog(const std::vector<std::wstring>& args) {
+    HWND dialog = nullptr;
+    if (!WaitFor(TimeoutArg(args, 1), [&] { return (dialog = FindDialog(args[0])) != nullptr; })) {
+        return Fail(L"timed out waiting for \"" + args[0] + L"\"");
+    }
+    return 0;
+}
+
+int WaitGone(const std::vector<std::wstring>& args) {
+    if (!WaitFor(TimeoutArg(args, 1), [&] { return FindDialog(args[0]) == nullptr; })) {
+        return Fail(L"\"" + args[0] + L"\" is still open");
+    }
+    return 0;
+}
+
+int Box(const std::vector<std::wstring>& args) {
+    HWND box = nullptr;
+    if (!WaitFor(TimeoutArg(args, 1), [&] { return (box = FindMessageBox()) != nullptr; })) {
+        return Fail(L"no message box appeared");
+    }
+    Print(WindowText(box));
+    Print(WindowText(::GetDlgItem(box, kMessageBoxTextId)));
+    if (!args.empty()) {
+        const int button = Number(args[0]);
+        if (::GetDlgItem(box, button) == nullptr) {
+            return Fail(L"the box has no button " + args[0]);
+        }
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
+        if (!WaitFor(kDefaultTimeoutMs,
+                     [&] { return !::IsWindow(box) || !::IsWindowVisible(box); })) {
+            return Fail(L"the box did not close");
+        }
+    }
+    return 0;
+}
+
+int NoBox() {
+    if (HWND box = FindMessageBox()) {
+        return Fail(L"a message box is open: " + WindowText(::GetDlgItem(box, kMessageBoxTextId)));
+    }
+    return 0;
+}
+
+int Click(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    const int id = Number(args[1]);
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+    return 0;
+}
+
+int Key(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND control = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    if (control == nullptr) {
+        return Fail(L"no control " + args[1]);
+    }
+    const WPARAM key = static_cast<WPARAM>(Number(args[2]));
+    ::PostMessageW(control, WM_KEYDOWN, key, 1);
+    ::PostMessageW(control, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+    return 0;
+}
+
+int SysCommand(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    ::PostMessageW(dialog, WM_SYSCOMMAND, static_cast<WPARAM>(Number(args[1])), 0);
+    return 0;
+}
+
+int Text(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND control = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    if (control == nullptr) {
+        return Fail(L"no control " + args[1]);
+    }
+    Print(WindowText(control));
+    return 0;
+}
+
+int Enabled(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND control = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    if (control == nullptr) {
+        return Fail(L"no control " + args[1]);
+    }
+    Print(::IsWindowEnabled(control) ? L"1" : L"0");
+    return 0;
+}
+
+int List(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND list = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    e2e::ListViewContent content;
+    if (list == nullptr || !e2e::ReadListView(list, &content)) {
+        return Fail(L"cannot read list " + args[1]);
+    }
+    Print(L"selected=" + std::to_wstring(content.selected));
+    for (const auto& row : content.rows) {
+        std::wstring line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += (i ? L" | " : L"") + row[i];
+        }
+        Print(line);
+    }
+    return 0;
+}
+
+int Select(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND list = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    if (list == nullptr || !e2e::SelectListViewRow(list, Number(args[2]))) {
+        return Fail(L"cannot select row " + args[2]);
+    }
+    return 0;
+}
+
+int CloseClass(const std::vector<std::wstring>& args) {
+    HWND window = nullptr;
+    int closed = 0;
+    while ((window = ::FindWindowExW(nullptr, window, args[0].c_str(), nullptr)) != nullptr) {
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        ++closed;
+    }
+    return closed > 0 ? 0 : Fail(L"no window of class " + args[0]);
+}
+
+int RegDump(const std::vector<std::wstring>& args) {
+    std::wstring dump;
+    if (!e2e::DumpRegistryTree(args[0], &dump)) {
+        return Fail(L"unknown root in " + args[0]);
+    }
+    if (!dump.empty() && dump.back() == L'\n') {
+        dump.pop_back();
+    }
+    Print(dump);
+    return 0;
+}
+
+int LaunchTime(const std::vector<std::wstring>& args) {
+    const int rows = Number(args[3]);
+    std::wstring commandLine = L"\"" + args[0] + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER frequency, start, now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&start);
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        return Fail(L"cannot start " + args[0]);
+    }
+    ::CloseHandle(process.hThread);
+    const bool ready = WaitFor(TimeoutArg(args, 4), [&] {
+        HWND dialog = FindDialog(args[1]);
+        HWND list = dialog ? ::GetDlgItem(dialog, Number(args[2])) : nullptr;
+        return list != nullptr && ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= rows;
+    });
+    ::QueryPerformanceCounter(&now);
+    ::CloseHandle(process.hProcess);
+    if (!ready) {
+        return Fail(L"the dialog did not show " + args[3] + L" rows in time");
+    }
+    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+                      static_cast<double>(frequency.QuadPart);
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%.0f", ms);
+    Print(text);
+    return 0;
+}
+
+struct Command {
+    const wchar_t* name;
+    size_t minArgs;
+    int (*run)(const std::vector<std::wstring>&);
+};
+
+const Command kCommands[] = {
+    {L"wait-dialog", 1, WaitDialog},
+    {L"wait-gone", 1, WaitGone},
+    {L"box", 0, Box},
+    {L"no-box", 0, [](const std::vector<std::wstring>&) { return NoBox(); }},
+    {L"click", 2, Click},
+    {L"key", 3, Key},
+    {L"syscommand", 2, SysCommand},
+    {L"text", 2, Text},
+    {L"enabled", 2, Enabled},
+    {L"list", 2, List},
+    {L"select", 3, Select},
+    {L"close-class", 1, CloseClass},
+    {L"regdump", 1, RegDump},
+    {L"launch-time", 4, LaunchTime},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc >= 2) {
+        const std::vector<std::wstring> args(argv + 2, argv + argc);
+        for (const Command& command : kCommands) {
+            if (argv[1] == std::wstring(command.name) && args.size() >= command.minArgs) {
+                return command.run(args);
+            }
+        }
+    }
+    Print(L"usage: e2e_driver COMMAND ARGS... (see the source's head comment)");
+    return 2;
+}

@@ -1,0 +1,23 @@
+// Reading and selecting the rows of a list view in another process: list-view messages
+// pass pointers unchanged, so their structures and text buffers must live in the list's
+// own process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+struct ListViewContent {
+    std::vector<std::vector<std::wstring>> rows;  // cells, column 0 first
+    int selected = -1;
+};
+
+// False when the list's process cannot be opened or its memory not used.
+bool ReadListView(HWND list, ListViewContent* content);
+// Row -1 clears the selection.
+bool SelectListViewRow(HWND list, int row);
+
+}  // namespace e2e
