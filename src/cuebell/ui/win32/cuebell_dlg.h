@@ -23,8 +23,9 @@ class CCuebellDlg : public win32::CResizeGripperDialog, private GpiListOwner {
     // Optional: the step that converts the store's older layout at start-up (not owned).
     void SetLegacyLayoutStep(LegacyLayoutStep* step) { session_.SetLegacyLayoutStep(step); }
 
-    // Runs the dialog modally; IDOK after a save, IDCANCEL after Cancel, 0 when start-up
-    // refused (the quit message is then posted), -1 when the dialog could not be created.
+    // Runs the dialog modally: IDOK after a save, IDCANCEL after Cancel, -1 when the dialog
+    // could not be created. When start-up refuses, the quit message is posted and the
+    // dialog ends without being shown (its result then means nothing).
     INT_PTR DoModal(HWND parent = nullptr);
 
     // Rebuilds the description of the selected entry (control 1008).
