@@ -15,6 +15,7 @@
 //   enabled CAPTION ID               print 1 when the control is enabled, else 0
 //   list CAPTION ID                  print "selected=N", then one line per row, cells by " | "
 //   select CAPTION ID ROW            select the list row (-1: none)
+//   wait-class CLASS [MS]            wait until a top-level window of the class exists
 //   close-class CLASS                ask every top-level window of the class to close
 //   regdump HKLM\PATH|HKCU\PATH      print the tree in the 32-bit view, sorted
 //   launch-time EXE CAPTION ID ROWS [MS]
@@ -265,6 +266,14 @@ int Select(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int WaitClass(const std::vector<std::wstring>& args) {
+    if (!WaitFor(TimeoutArg(args, 1),
+                 [&] { return ::FindWindowW(args[0].c_str(), nullptr) != nullptr; })) {
+        return Fail(L"no window of class " + args[0]);
+    }
+    return 0;
+}
+
 int CloseClass(const std::vector<std::wstring>& args) {
     HWND window = nullptr;
     int closed = 0;
@@ -337,6 +346,7 @@ const Command kCommands[] = {
     {L"enabled", 2, Enabled},
     {L"list", 2, List},
     {L"select", 3, Select},
+    {L"wait-class", 1, WaitClass},
     {L"close-class", 1, CloseClass},
     {L"regdump", 1, RegDump},
     {L"launch-time", 4, LaunchTime},

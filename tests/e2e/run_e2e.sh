@@ -1,0 +1,227 @@
+#!/usr/bin/env bash
+# End-to-end tests of Cuebell: the real program (the 64-bit build this machine runs) under
+# Wine in a private Xvfb, started on a registry seeded with `reg import`, driven from
+# another process by e2e_driver.exe as an operator would, and the registry compared with
+# what the store and event-table rules say after OK, and with itself after Cancel.
+#
+# Usage: tests/e2e/run_e2e.sh [BUILD_TREE]   (default build/win64; the tree must be built)
+# Prints one line per case and "N passed, N failed"; exits non-zero when a case failed.
+set -uo pipefail
+source "$(dirname "$0")/../../scripts/lib/common.sh"
+
+TREE=${1:-$BUILD/win64}
+CUEBELL="$TREE/src/cuebell/Cuebell.exe"
+DRIVER="$TREE/e2e_driver.exe"
+STANDIN="$TREE/AirvexaStandin.exe"
+SIMULATOR="$TREE/simulator/cx840sim.dll"
+[ -f "$SIMULATOR" ] || SIMULATOR="$TREE/cx840sim.dll"
+HERE="$ROOT/tests/e2e"
+WORK="$BUILD/e2e"
+E2E_PREFIX="$BUILD/wine/e2e"
+
+command -v python3 >/dev/null ||
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3 >/dev/null
+for file in "$CUEBELL" "$DRIVER" "$STANDIN" "$SIMULATOR"; do
+    [ -f "$file" ] || die "$file is missing: build the tree first"
+done
+
+passed=0
+failed=0
+case_failures=()
+
+# --- helpers
+
+fail() { case_failures+=("$*"); }
+
+driver() { "$WINE" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; }
+
+# Compares a value with its expectation; the difference goes into the case's failures.
+expect_eq() {  # what, actual, expected
+    [ "$2" == "$3" ] && return 0
+    fail "$1: expected [$3], got [$2]"
+}
+
+# Waits for a background program to end; its exit status, or 124 after the time.
+wait_exit() {  # pid, seconds
+    local pid=$1 deadline=$((SECONDS + $2))
+    while kill -0 "$pid" 2>/dev/null; do
+        if [ $SECONDS -ge $deadline ]; then
+            kill "$pid" 2>/dev/null
+            wait "$pid" 2>/dev/null
+            return 124
+        fi
+        sleep 0.1
+    done
+    wait "$pid"
+}
+
+seed_registry() {
+    python3 "$HERE/e2e_config.py" seed "$E2E_PREFIX/drive_c/e2e.reg" || return 1
+    "$WINE" reg import 'C:\e2e.reg' /reg:32 >/dev/null 2>&1
+}
+
+# The detection store and the playout tables, exactly as the plug-ins and the playout
+# program read them.
+dump_registry() {
+    driver regdump 'HKLM\Software\Quorvane\Sigvault'
+    driver regdump 'HKCU\Software\Brenmark\Halvex\Skyvant'
+}
+
+export_registry() {  # output prefix: writes <prefix>-store.reg and <prefix>-playout.reg
+    "$WINE" reg export 'HKLM\Software\Quorvane\Sigvault' "$(winpath "$1-store.reg")" /reg:32 /y >/dev/null 2>&1
+    "$WINE" reg export 'HKCU\Software\Brenmark\Halvex\Skyvant' "$(winpath "$1-playout.reg")" /reg:32 /y >/dev/null 2>&1
+}
+
+start_cuebell() {
+    "$WINE" "$CUEBELL" >/dev/null 2>&1 &
+    cuebell_pid=$!
+}
+
+# The repeated event of the seeded Studio A table is announced before the window shows.
+answer_repeated_event() {
+    local box
+    box=$(driver box 1)
+    expect_eq "start-up message" "$box" "Set VeZev info 
+The repeating detection entry 'WAV_Weather bed' from VeZevStudio A will be deleted!"
+}
+
+run_case() {  # name, function
+    case_failures=()
+    seed_registry || fail "seeding the registry failed"
+    "$2"
+    if [ ${#case_failures[@]} -eq 0 ]; then
+        echo "PASS  $1"
+        passed=$((passed + 1))
+    else
+        echo "FAIL  $1"
+        printf '        %s\n' "${case_failures[@]}"
+        failed=$((failed + 1))
+        # Leave nothing running for the next case.
+        "$WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
+        kill "${cuebell_pid:-0}" 2>/dev/null
+        wait 2>/dev/null
+    fi
+}
+
+# --- cases
+
+# The playout program runs: only message 10060, the program ends, nothing is written.
+case_refuses_while_playout_runs() {
+    local before after box status
+    before=$(dump_registry)
+    case "$before" in
+        *'Wave_2.0]'*'Studio A\Settings]'*) ;;
+        *) fail "the seeded registry cannot be read back: [$before]" ;;
+    esac
+    "$WINE" "$STANDIN" >/dev/null 2>&1 &
+    local standin_pid=$!
+    driver wait-class TAirMainForm >/dev/null || fail "the playout stand-in did not open"
+    start_cuebell
+    box=$(driver box 1)
+    expect_eq "refusal" "$box" "Start Cuebell
+Airvexa is detected and must be closed before starting the Cuebell application!"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    driver no-box >/dev/null || fail "a second message box was shown"
+    after=$(dump_registry)
+    expect_eq "registry after the refusal" "$after" "$before"
+    driver close-class TAirMainForm >/dev/null
+    wait_exit "$standin_pid" 20 >/dev/null
+}
+
+# Load, look, delete an entry, OK refused while the playout program runs, OK: the registry
+# holds exactly what the rules say.
+case_ok_round_trip() {
+    local rows description box status
+    start_cuebell
+    answer_repeated_event
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    rows=$(driver list Cuebell 1007)
+    expect_eq "entry list" "$rows" "selected=0
+WAV_News jingle | Wait command | Top of the hour
+WAV_Sport opener | Wait command | Saturday sport
+WAV_Weather bed | Wait command | Weather"
+    description=$(driver text Cuebell 1008)
+    expect_eq "description" "$description" 'Selected device for detection:
+CX840 Input 1 B1 (Sample rate = 48000 Hz, Analysis interval = 341 ms);
+-------------------------
+Selected sample(s) for detection:
+1) C:\Jingles\news.wav (Delay = 02.00 s, Offset = 00.50 s, Threshold = 30%(default));
+2) C:\Jingles\sport.wav (Delay = 10.25 s, Offset = 01.25 s, Threshold = 45%).'
+
+    driver select Cuebell 1007 1 >/dev/null
+    driver key Cuebell 1007 0x2E >/dev/null  # Delete
+    box=$(driver box 6)
+    expect_eq "delete question" "$box" "Delete detection entry
+Are you sure you want to delete 'WAV_Sport opener'?"
+
+    "$WINE" "$STANDIN" >/dev/null 2>&1 &
+    local standin_pid=$!
+    driver wait-class TAirMainForm >/dev/null || fail "the playout stand-in did not open"
+    driver click Cuebell 1 >/dev/null
+    box=$(driver box 1)
+    expect_eq "refused OK" "$box" "Stop Cuebell
+Airvexa is detected and must be closed before saving the changes!"
+    driver close-class TAirMainForm >/dev/null
+    wait_exit "$standin_pid" 20 >/dev/null
+    driver wait-dialog Cuebell 2000 >/dev/null || fail "the dialog closed after the refused OK"
+
+    driver click Cuebell 1 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    dump_registry >"$WORK/after-ok.txt"
+    python3 "$HERE/e2e_config.py" expected-after-ok >"$WORK/expected-after-ok.txt"
+    if ! cmp -s "$WORK/after-ok.txt" "$WORK/expected-after-ok.txt"; then
+        fail "registry after OK differs from the rules:
+$(diff -u "$WORK/expected-after-ok.txt" "$WORK/after-ok.txt")"
+    fi
+}
+
+# Delete an entry, then Cancel: the exported keys are byte for byte what they were.
+case_cancel_writes_nothing() {
+    local box status
+    export_registry "$WORK/before"
+    start_cuebell
+    answer_repeated_event
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    driver key Cuebell 1007 0x2E >/dev/null  # Delete the selected first entry
+    box=$(driver box 6)
+    expect_eq "delete question" "$box" "Delete detection entry
+Are you sure you want to delete 'WAV_News jingle'?"
+    driver click Cuebell 2 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the dialog"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    export_registry "$WORK/after"
+    for part in store playout; do
+        [ -s "$WORK/before-$part.reg" ] || fail "reg export of the $part gave nothing"
+        cmp -s "$WORK/before-$part.reg" "$WORK/after-$part.reg" ||
+            fail "Cancel changed the $part: $(diff <(iconv -f UTF-16 -t UTF-8 "$WORK/before-$part.reg") \
+                <(iconv -f UTF-16 -t UTF-8 "$WORK/after-$part.reg"))"
+    done
+}
+
+# --- run
+
+mkdir -p "$WORK"
+ensure_prefix_template
+clone_prefix "$E2E_PREFIX"
+export WINEPREFIX="$E2E_PREFIX"
+# A private X server, unless the caller hands over its own (E2E_KEEP_DISPLAY=1).
+if [ -z "${E2E_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+    start_xvfb
+    trap stop_xvfb EXIT
+fi
+register_simulator "$E2E_PREFIX" "$SIMULATOR" || die "the board simulator could not be registered"
+
+run_case "start-up refused while the playout program runs" case_refuses_while_playout_runs
+run_case "load, delete, refused OK, OK: registry as the rules say" case_ok_round_trip
+run_case "delete then Cancel: registry unchanged" case_cancel_writes_nothing
+
+"$WINESERVER" -k 2>/dev/null
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
