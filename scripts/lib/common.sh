@@ -26,7 +26,7 @@ as_root() {
 # Debian packages the project needs.
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth sox
-          imagemagick xdotool clang-format)
+          imagemagick xdotool clang-format python3)
 
 install_deps() {
     local missing=()
