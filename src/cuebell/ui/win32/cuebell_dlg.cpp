@@ -39,6 +39,11 @@ const ControlAnchor kAnchorsAfterList[] = {
     {IDC_DESCRIPTION, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
 };
 
+bool SelectionChanged(const NMLISTVIEW& change) {
+    return (change.uChanged & LVIF_STATE) != 0 &&
+           ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0;
+}
+
 HICON LoadIconOfSize(HINSTANCE module, int widthMetric, int heightMetric) {
     return static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                            ::GetSystemMetrics(widthMetric),
@@ -208,7 +213,11 @@ bool CCuebellDlg::OnNotify(int id, NMHDR* header, LRESULT*) {
     }
     switch (header->code) {
         case LVN_ITEMCHANGED:
-            RebuildDescription();
+            // The description shows the selected entry: only a change of the selection can
+            // change it (the list also reports every cell text it is given).
+            if (SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
+                RebuildDescription();
+            }
             return false;
         case NM_DBLCLK:
             EditSelectedEntry();

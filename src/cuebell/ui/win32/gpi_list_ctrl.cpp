@@ -53,10 +53,20 @@ int CGPIListCtrl::FindColumn(int columnId) const {
     return -1;
 }
 
+CGPIListCtrl::ColumnPositions CGPIListCtrl::FindCellColumns() const {
+    ColumnPositions positions{};
+    for (int i = 0; i < kCellColumns; ++i) {
+        positions[i] = FindColumn(kColumnIds[i]);
+    }
+    return positions;
+}
+
 void CGPIListCtrl::FillList(EntryList entries) {
-    // One repaint for the whole list instead of one per row.
+    // One repaint for the whole list instead of one per row, and the columns looked up
+    // once instead of for every cell.
     SendMessage(WM_SETREDRAW, FALSE);
     DeleteAllRows();
+    const ColumnPositions columns = FindCellColumns();
     for (auto& entry : entries) {
         if (!entry) {
             continue;
@@ -65,7 +75,7 @@ void CGPIListCtrl::FillList(EntryList entries) {
         if (row < 0) {
             continue;  // the entry is freed with the working list
         }
-        WriteCells(row, *entry);
+        WriteCells(row, *entry, columns);
         owned_.push_back(std::move(entry));
     }
     SendMessage(WM_SETREDRAW, TRUE);
@@ -85,7 +95,7 @@ int CGPIListCtrl::AppendRow(std::unique_ptr<GpiInfo> entry) {
         return -1;
     }
     owned_.push_back(std::move(entry));
-    WriteCells(row, *owned_.back());
+    WriteCells(row, *owned_.back(), FindCellColumns());
     SelectItem(row);
     EnsureVisible(row);
     return row;
@@ -93,15 +103,14 @@ int CGPIListCtrl::AppendRow(std::unique_ptr<GpiInfo> entry) {
 
 void CGPIListCtrl::RefreshRow(int row) {
     if (const GpiInfo* entry = EntryAt(row)) {
-        WriteCells(row, *entry);
+        WriteCells(row, *entry, FindCellColumns());
     }
 }
 
-void CGPIListCtrl::WriteCells(int row, const GpiInfo& entry) {
-    for (int columnId : kColumnIds) {
-        const int column = FindColumn(columnId);
-        if (column >= 0) {
-            SetItemText(row, column, EntryCellText(entry, columnId));
+void CGPIListCtrl::WriteCells(int row, const GpiInfo& entry, const ColumnPositions& columns) {
+    for (int i = 0; i < kCellColumns; ++i) {
+        if (columns[i] >= 0) {
+            SetItemText(row, columns[i], EntryCellText(entry, kColumnIds[i]));
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -68,7 +69,11 @@ class CGPIListCtrl : public win32::CSubclassed<win32::CListView> {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void WriteCells(int row, const GpiInfo& entry);
+    // The columns of the name, the action and the comment, in this order.
+    static constexpr int kCellColumns = 3;
+    using ColumnPositions = std::array<int, kCellColumns>;
+    ColumnPositions FindCellColumns() const;
+    void WriteCells(int row, const GpiInfo& entry, const ColumnPositions& columns);
     // Removes the row and frees its entry.
     void RemoveRow(int row);
     void Free(const GpiInfo* entry);

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up benchmark of Cuebell (not a test): the time from starting the program to its
+# main dialog shown with every entry in the list, for an empty configuration and for a
+# large one (1,000 samples, 100 devices, 1,000 entries, two playout instances with 1,000
+# events each), under Wine with the board simulator's two boards.
+#
+# Usage: tests/bench/startup_bench.sh [RUNS] [BUILD_TREE]   (defaults: 5, build/win64)
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/common.sh"
+
+RUNS=${1:-5}
+TREE=${2:-$BUILD/win64}
+CUEBELL="$TREE/src/cuebell/Cuebell.exe"
+DRIVER="$TREE/e2e_driver.exe"
+SIMULATOR="$TREE/simulator/cx840sim.dll"
+[ -f "$SIMULATOR" ] || SIMULATOR="$TREE/cx840sim.dll"
+BENCH_PREFIX="$BUILD/wine/bench"
+for file in "$CUEBELL" "$DRIVER" "$SIMULATOR"; do
+    [ -f "$file" ] || die "$file is missing: build the tree first"
+done
+
+ensure_prefix_template
+clone_prefix "$BENCH_PREFIX"
+export WINEPREFIX="$BENCH_PREFIX"
+start_xvfb
+trap stop_xvfb EXIT
+register_simulator "$BENCH_PREFIX" "$SIMULATOR"
+# One long-lived process keeps Wine's services warm, as on a running station.
+"$WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
+keeper=$!
+trap 'kill $keeper 2>/dev/null; stop_xvfb' EXIT
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
+bench() {  # config name, rows expected
+    python3 "$ROOT/scripts/lib/cuebell_config.py" "$1" "$BENCH_PREFIX/drive_c/$1.reg" --wav-folder 'C:\Bench'
+    "$WINE" reg import "C:\\$1.reg" /reg:32 >/dev/null 2>&1 || die "reg import of $1 failed"
+    local times=() ms
+    for _ in $(seq 1 "$RUNS"); do
+        # Into a file, not a pipe: the program started inherits the output and keeps it open.
+        "$WINE" "$DRIVER" launch-time "$(winpath "$CUEBELL")" Cuebell 1007 "$2" 120000 \
+            >"$BENCH_PREFIX/launch-time.txt" 2>/dev/null || true
+        ms=$(tr -d '\r' <"$BENCH_PREFIX/launch-time.txt")
+        [[ "$ms" =~ ^[0-9]+$ ]] || die "$1: $ms"
+        times+=("$ms")
+        "$WINE" "$DRIVER" click Cuebell 2 >/dev/null
+        "$WINE" "$DRIVER" wait-gone Cuebell 30000 >/dev/null
+        sleep 0.5  # let the process end
+    done
+    printf '%-7s configuration (%4d entries): median %5d ms   runs: %s\n' "$1" "$2" \
+        "$(printf '%s\n' "${times[@]}" | median)" "${times[*]}"
+}
+
+echo "Cuebell start-up to the filled main dialog, $RUNS runs each ($(basename "$TREE") build, Wine $("$WINE" --version))"
+bench empty 0
+bench large 1000
