@@ -300,23 +300,40 @@ int64_t StoredDword(const core::MemoryRegistry& registry, const std::wstring& na
     return data[0] | data[1] << 8 | data[2] << 16 | static_cast<int64_t>(data[3]) << 24;
 }
 
-TEST(CuebellSessionClose, WritesTheWindowPlacementWhicheverWayStartEnded) {
-    for (bool playoutRunning : {false, true}) {
+TEST(CuebellSessionClose, WritesTheWindowPlacementOnceStartUpHasReadIt) {
+    for (bool declineRateRepair : {false, true}) {
         Station station;
         SeedStation(station);
-        if (playoutRunning) {
-            station.system.AddWindowClass(L"TAirMainForm");
+        if (declineRateRepair) {  // a refusal after the placement was read
+            station.memory.PutString(RegRoot::LocalMachine,
+                                     L"Software\\Quorvane\\Sigvault\\Wave_2.0\\Device0",
+                                     L"SampleRate", L"44100");
+            station.boxes.QueueAnswer(core::kIdNo);
         }
         station.session.Start(kOwner, station.window);
         station.window.rect = core::Rect{11, 22, 333, 444};
 
         EXPECT_TRUE(station.session.Close(station.window));
 
-        EXPECT_EQ(StoredDword(station.memory, L"Window dialog left"), 11) << playoutRunning;
-        EXPECT_EQ(StoredDword(station.memory, L"Window dialog top"), 22) << playoutRunning;
-        EXPECT_EQ(StoredDword(station.memory, L"Window dialog right"), 333) << playoutRunning;
-        EXPECT_EQ(StoredDword(station.memory, L"Window dialog bottom"), 444) << playoutRunning;
+        EXPECT_EQ(StoredDword(station.memory, L"Window dialog left"), 11) << declineRateRepair;
+        EXPECT_EQ(StoredDword(station.memory, L"Window dialog top"), 22) << declineRateRepair;
+        EXPECT_EQ(StoredDword(station.memory, L"Window dialog right"), 333) << declineRateRepair;
+        EXPECT_EQ(StoredDword(station.memory, L"Window dialog bottom"), 444) << declineRateRepair;
     }
+}
+
+TEST(CuebellSessionClose, RefusalBeforeThePlacementIsReadKeepsTheStoredOne) {
+    Station station;
+    SeedStation(station);
+    station.memory.PutDword(RegRoot::CurrentUser, kSettingsKey, L"Window dialog left", 70);
+    station.system.AddWindowClass(L"TAirMainForm");
+    EXPECT_EQ(station.session.Start(kOwner, station.window), StartResult::Quit);
+    station.window.rect = core::Rect{11, 22, 333, 444};
+
+    EXPECT_TRUE(station.session.Close(station.window));
+
+    EXPECT_EQ(StoredDword(station.memory, L"Window dialog left"), 70);
+    EXPECT_EQ(station.memory.CallCount(), 0);
 }
 
 TEST(CuebellSessionSaveBeforeStart, WritesNothing) {

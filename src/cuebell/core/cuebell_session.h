@@ -64,8 +64,10 @@ class CuebellSession {
     // returned Ready it writes nothing and answers WriteFailed (without a message).
     SaveResult Save(core::WindowHandle owner, const EntryRefs& entriesInListOrder);
 
-    // Teardown, whichever way the dialog closes: writes the window placement. False
-    // when that write failed (nothing is shown: the dialog is going away).
+    // Teardown, whichever way the dialog closes: writes the window placement, once start-up
+    // has read it (a refusal before that leaves the operator's stored placement as it was,
+    // instead of overwriting it with a window that was never placed). False when that
+    // write failed (nothing is shown: the dialog is going away).
     bool Close(core::PlacedWindow& window);
 
     // What the editors work on; plain references, valid as long as the session.
@@ -96,6 +98,7 @@ class CuebellSession {
     LegacyLayoutStep* legacyStep_ = nullptr;
 
     bool ready_ = false;
+    bool placementLoaded_ = false;
     core::StringList boards_;
     SampleList samples_;
     DeviceList devices_;
