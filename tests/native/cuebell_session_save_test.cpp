@@ -11,6 +11,7 @@
 #include "cuebell/core/cuebell_session.h"
 #include "cuebell/model/model.h"
 #include "cuebell_session_fixture.h"
+#include "shared/format.h"
 
 namespace cuebell {
 namespace {
@@ -174,18 +175,108 @@ TEST_F(CuebellSessionSave, AnEntryOnABoardWithoutInstanceIsStoredButItsCommentGo
     EXPECT_EQ(reloaded[1]->Comment, L"");
 }
 
-TEST_F(CuebellSessionSave, AnInstanceWhoseSettingsCannotBeReadAtSaveIsLeftAlone) {
+// --- A table that cannot be read: left byte for byte, the rest saved, the operator told
+// once which instances were left; the dialog then closes as after any OK.
+
+struct UnreadableTableCase {
+    const char* name;
+    std::function<void(Station&)> spoil;  // makes the Studio table unreadable
+};
+
+class CuebellSessionUnreadableTable : public ::testing::TestWithParam<UnreadableTableCase> {};
+
+core::Bytes Utf16Bytes(const std::wstring& text) {
+    core::Bytes bytes;
+    for (wchar_t c : text) {
+        bytes.push_back(static_cast<uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<uint8_t>((c >> 8) & 0xFF));
+    }
+    return bytes;
+}
+
+TEST_P(CuebellSessionUnreadableTable, IsLeftAsItIsAndTheRestIsSaved) {
+    Station station;
+    SeedStation(station);
+    ASSERT_EQ(station.session.Start(kOwner, station.window), StartResult::Ready);
+    EntryList entries = station.session.TakeEntries();
     const std::wstring studio = core::InstanceSettingsPath(L"Studio");
-    const std::wstring before = station.Table(L"Studio");
-    // Reading is refused; creating (which opens an existing key) would still work.
-    station.memory.FailCallOn(RegCall::Open, RegRoot::CurrentUser, studio);
+    GetParam().spoil(station);
+    uint32_t typeBefore = 0;
+    core::Bytes bytesBefore;
+    ASSERT_TRUE(station.memory.GetValue(RegRoot::CurrentUser, studio, L"GPIEvents", &typeBefore,
+                                        &bytesBefore));
     entries[0]->Comment = L"changed";
+    entries[1]->Comment = L"Final whistle";
 
-    EXPECT_EQ(Save(), SaveResult::WriteFailed);
+    EXPECT_EQ(station.session.Save(kOwner, RefsOf(entries)), SaveResult::Saved);
 
-    EXPECT_EQ(station.Table(L"Studio"), before) << "its other owners' events are kept";
-    EXPECT_EQ(station.Table(L"Backup"), kBackupTable) << "the other instances are written";
-    EXPECT_EQ(station.StoreValue(kStore, L"GPIsCount"), L"3") << "the store is written";
+    uint32_t typeAfter = 0;
+    core::Bytes bytesAfter;
+    station.memory.ClearFailures();
+    ASSERT_TRUE(station.memory.GetValue(RegRoot::CurrentUser, studio, L"GPIEvents", &typeAfter,
+                                        &bytesAfter));
+    EXPECT_EQ(typeAfter, typeBefore);
+    EXPECT_EQ(bytesAfter, bytesBefore) << "its other owners' events are kept";
+    EXPECT_EQ(station.Table(L"Backup"),
+              L"101 0 500 WAV_Sport|Final whistle\n"
+              L"12 1 100 Backup only|")
+        << "the readable table is rewritten";
+    EXPECT_EQ(station.StoreValue(EntryKey(0), L"Name"), L"WAV_News") << "the store is written";
+    EXPECT_EQ(station.StoreValue(kStore, L"GPIsCount"), L"3");
+
+    ASSERT_EQ(station.boxes.Calls().size(), 1u) << "told once, after the save";
+    const auto& box = station.boxes.Calls()[0];
+    EXPECT_EQ(box.text, core::Format(Text(IDS_TABLES_LEFT_UNCHANGED), L"\nStudio"));
+    EXPECT_EQ(box.caption, L"Stop Cuebell");
+    EXPECT_EQ(box.flags, core::kMbOk | core::kMbIconWarning);
+    EXPECT_EQ(station.memory.OpenHandleCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, CuebellSessionUnreadableTable,
+    ::testing::Values(
+        UnreadableTableCase{"SettingsKeyNotOpenedForReading",
+                            [](Station& s) {
+                                // Creating (which opens an existing key) would still work.
+                                s.memory.FailCallOn(RegCall::Open, RegRoot::CurrentUser,
+                                                    core::InstanceSettingsPath(L"Studio"));
+                            }},
+        UnreadableTableCase{"TableQueryFails",
+                            [](Station& s) {
+                                s.memory.FailCallOn(RegCall::Query, RegRoot::CurrentUser,
+                                                    core::InstanceSettingsPath(L"Studio"));
+                            }},
+        UnreadableTableCase{"TableStoredAsBinary",
+                            [](Station& s) {
+                                s.memory.PutValue(RegRoot::CurrentUser,
+                                                  core::InstanceSettingsPath(L"Studio"),
+                                                  L"GPIEvents", core::kRegBinary,
+                                                  Utf16Bytes(L"101 0 500 WAV_News|x"));
+                            }},
+        UnreadableTableCase{"TableWithoutTerminator",
+                            [](Station& s) {
+                                s.memory.PutValue(RegRoot::CurrentUser,
+                                                  core::InstanceSettingsPath(L"Studio"),
+                                                  L"GPIEvents", core::kRegSz,
+                                                  Utf16Bytes(L"7 3 250 Playlist start|x"));
+                            }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CuebellSessionUnreadableTables, AreNamedInOneMessage) {
+    Station station;
+    SeedStation(station);
+    ASSERT_EQ(station.session.Start(kOwner, station.window), StartResult::Ready);
+    EntryList entries = station.session.TakeEntries();
+    station.memory.FailCallOn(RegCall::Query, RegRoot::CurrentUser,
+                              core::InstanceSettingsPath(L"Studio"));
+    station.memory.FailCallOn(RegCall::Query, RegRoot::CurrentUser,
+                              core::InstanceSettingsPath(L"Backup"));
+
+    EXPECT_EQ(station.session.Save(kOwner, RefsOf(entries)), SaveResult::Saved);
+
+    ASSERT_EQ(station.boxes.Calls().size(), 1u);
+    EXPECT_EQ(station.boxes.Calls()[0].text,
+              core::Format(Text(IDS_TABLES_LEFT_UNCHANGED), L"\nBackup\nStudio"));
 }
 
 // --- Failed writes, phase by phase: reported, and a second save writes everything.
@@ -253,11 +344,6 @@ INSTANTIATE_TEST_SUITE_P(
                          [](Station& s) {
                              FailValue(s, RegRoot::CurrentUser,
                                        core::InstanceSettingsPath(L"Studio"), L"GPIEvents");
-                         }},
-        WriteFailureCase{"EventTableUnreadable",
-                         [](Station& s) {
-                             s.memory.FailCallOn(RegCall::Query, RegRoot::CurrentUser,
-                                                 core::InstanceSettingsPath(L"Backup"));
                          }},
         WriteFailureCase{"PlayoutKeyNotListed",
                          [](Station& s) {

@@ -9,6 +9,7 @@
 #include "cuebell/model/event_merge.h"
 #include "cuebell/model/model.h"
 #include "cuebell/model/store.h"
+#include "shared/format.h"
 #include "shared/tool_settings.h"
 
 namespace cuebell {
@@ -26,6 +27,15 @@ EntryRefs RefsOf(const EntryList& entries) {
 EventRemovalTexts RemovalTexts() {
     return EventRemovalTexts{CuebellText(IDS_EVENT_ON_OTHER_BOARD), CuebellText(IDS_REPEATED_EVENT),
                              CuebellText(IDS_SET_PLAYOUT_INFO_CAPTION)};
+}
+
+// The instances, one per line, each after a line break (the message's list).
+std::wstring InstanceNameLines(const std::vector<std::wstring>& names) {
+    std::wstring lines;
+    for (const auto& name : names) {
+        lines += L"\n" + name;
+    }
+    return lines;
 }
 
 bool AskYes(core::MessageBoxPort& boxes, core::WindowHandle owner, int textId, int captionId) {
@@ -150,24 +160,37 @@ SaveResult CuebellSession::Save(core::WindowHandle owner, const EntryRefs& entri
     EntryRefs entries;
     std::copy_if(entriesInListOrder.begin(), entriesInListOrder.end(), std::back_inserter(entries),
                  [](const GpiInfo* entry) { return entry; });
-    if (!WriteAll(entries)) {
+    std::vector<std::wstring> tablesLeftAlone;
+    if (!WriteAll(entries, &tablesLeftAlone)) {
         ShowBoxMessage(
             boxes_, owner,
             MakeBoxMessage(IDS_SAVE_FAILED, IDS_STOP_CAPTION, core::kMbOk | core::kMbIconError));
         return SaveResult::WriteFailed;
     }
+    if (!tablesLeftAlone.empty()) {
+        // Nothing the operator does in the dialog can make such a table readable: say
+        // once which events were not updated, and close as after any OK.
+        BoxMessage warning = MakeBoxMessage(IDS_TABLES_LEFT_UNCHANGED, IDS_STOP_CAPTION,
+                                            core::kMbOk | core::kMbIconWarning);
+        warning.text = core::Format(warning.text, InstanceNameLines(tablesLeftAlone));
+        ShowBoxMessage(boxes_, owner, warning);
+    }
     return SaveResult::Saved;
 }
 
-bool CuebellSession::WriteAll(const EntryRefs& entries) {
+bool CuebellSession::WriteAll(const EntryRefs& entries,
+                              std::vector<std::wstring>* tablesLeftAlone) {
     // The other owners' events as they are now, not as they were at start-up: another
     // tool may have saved its events (or the playout program added an instance) since.
+    // Which tables can be rewritten is settled here, before anything is written.
     bool ok = ReloadPlayoutTables(registry_, actions_, kToolPrefix, &instances_);
     RebuildEventTables(entries, &instances_, devices_);
     core::PlayoutInstanceList writable;
     for (const auto& instance : instances_) {
         // A table that could not be read is never rewritten: its events would be lost.
-        if (instance.Stored != core::StoredTable::Unreadable) {
+        if (instance.Stored == core::StoredTable::Unreadable) {
+            tablesLeftAlone->push_back(instance.Name);
+        } else {
             writable.push_back(instance);
         }
     }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cuebell/core/legacy_layout_step.h"
 #include "cuebell/model/records.h"
@@ -58,10 +59,13 @@ class CuebellSession {
 
     // OK: refuses while the playout program runs; otherwise re-reads the event tables,
     // rebuilds them from the entries (in list order) and writes them, then the store and
-    // the audio path. Shows 10058 (warning) or, when a write failed, the save-failure
-    // message (error icon) itself. After WriteFailed everything stays as it was, so a
-    // later Save writes it all again. Null entries are left out. Before a Start that
-    // returned Ready it writes nothing and answers WriteFailed (without a message).
+    // the audio path. Shows the playout warning or, when a write failed, the save-failure
+    // message (error icon) itself. A table that cannot be read is left byte for byte as
+    // it is and the rest saved: the operator is told once which instances' tables were
+    // left (warning icon), and the save counts as Saved. After WriteFailed everything
+    // stays as it was, so a later Save writes it all again. Null entries are left out.
+    // Before a Start that returned Ready it writes nothing and answers WriteFailed
+    // (without a message).
     SaveResult Save(core::WindowHandle owner, const EntryRefs& entriesInListOrder);
 
     // Teardown, whichever way the dialog closes: writes the window placement, once start-up
@@ -89,7 +93,10 @@ class CuebellSession {
     bool RunLegacyStep(core::WindowHandle owner);
     void LoadConfiguration(core::PlacedWindow& window);
     void MergeEntriesWithTables(core::WindowHandle owner);
-    bool WriteAll(const EntryRefs& entries);
+    // False when a write failed (or the playout key could not be listed completely); the
+    // instances whose tables could not be read, and were left as they are, are added to
+    // tablesLeftAlone.
+    bool WriteAll(const EntryRefs& entries, std::vector<std::wstring>* tablesLeftAlone);
 
     core::RegistryPort& registry_;
     core::SystemPort& system_;

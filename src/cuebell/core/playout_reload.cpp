@@ -75,11 +75,6 @@ bool ReloadPlayoutTables(core::RegistryPort& registry, const core::ActionList& a
             instance.Stored = core::StoredTable::Unreadable;
         }
     }
-    for (const auto& instance : *instances) {
-        if (instance.Stored == core::StoredTable::Unreadable) {
-            complete = false;
-        }
-    }
     AttachActions(instances, actions);
     core::SplitForeignEvents(instances, toolPrefix);
     return complete;

@@ -1,7 +1,6 @@
 // Re-reads the playout event tables just before they are rewritten, so that events
-// other owners saved while the tool was open are kept. Tells whether every table
-// that is to be rewritten was read: an instance whose table could not be read is
-// marked so that saving leaves it alone.
+// other owners saved while the tool was open are kept. An instance whose table could not
+// be read is marked so that saving leaves it alone.
 #pragma once
 
 #include <string>
@@ -13,9 +12,9 @@
 namespace cuebell {
 
 // Loads the instances and their tables afresh (list replaced), attaches the actions and
-// splits off the foreign events. False when the playout key could not be listed
-// completely, or some instance's settings key exists but could not be read; such an
-// instance is marked StoredTable::Unreadable.
+// splits off the foreign events. An instance whose settings key exists but could not be
+// read, or whose table is not text, is marked StoredTable::Unreadable. False when the
+// playout key could not be listed completely (an instance may be missing from the list).
 bool ReloadPlayoutTables(core::RegistryPort& registry, const core::ActionList& actions,
                          const std::wstring& toolPrefix, core::PlayoutInstanceList* instances);
 
