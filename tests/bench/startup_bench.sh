@@ -4,12 +4,15 @@
 # large one (1,000 samples, 100 devices, 1,000 entries, two playout instances with 1,000
 # events each), under Wine with the board simulator's two boards.
 #
-# Usage: tests/bench/startup_bench.sh [RUNS] [BUILD_TREE]   (defaults: 5, build/win64)
+# Usage: tests/bench/startup_bench.sh [RUNS] [BUILD_TREE]   (defaults: 5, and the shipped
+# build/win32 where this machine runs 32-bit code, else build/win64)
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 
 RUNS=${1:-5}
-TREE=${2:-$BUILD/win64}
+choose_windows_tree
+TREE=${2:-$BUILD/$WIN_TREE}
+TREE_WINE=$(loader_for_tree "$TREE")
 CUEBELL="$TREE/src/cuebell/Cuebell.exe"
 DRIVER="$TREE/e2e_driver.exe"
 SIMULATOR="$TREE/simulator/cx840sim.dll"
@@ -24,9 +27,9 @@ clone_prefix "$BENCH_PREFIX"
 export WINEPREFIX="$BENCH_PREFIX"
 start_xvfb
 trap stop_xvfb EXIT
-register_simulator "$BENCH_PREFIX" "$SIMULATOR"
+register_simulator "$BENCH_PREFIX" "$SIMULATOR" "$TREE_WINE"
 # One long-lived process keeps Wine's services warm, as on a running station.
-"$WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
+"$TREE_WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
 keeper=$!
 trap 'kill $keeper 2>/dev/null; stop_xvfb' EXIT
 
@@ -38,13 +41,13 @@ bench() {  # config name, rows expected
     local times=() ms
     for _ in $(seq 1 "$RUNS"); do
         # Into a file, not a pipe: the program started inherits the output and keeps it open.
-        "$WINE" "$DRIVER" launch-time "$(winpath "$CUEBELL")" Cuebell 1007 "$2" 120000 \
+        "$TREE_WINE" "$DRIVER" launch-time "$(winpath "$CUEBELL")" Cuebell 1007 "$2" 120000 \
             >"$BENCH_PREFIX/launch-time.txt" 2>/dev/null || true
         ms=$(tr -d '\r' <"$BENCH_PREFIX/launch-time.txt")
         [[ "$ms" =~ ^[0-9]+$ ]] || die "$1: $ms"
         times+=("$ms")
-        "$WINE" "$DRIVER" click Cuebell 2 >/dev/null
-        "$WINE" "$DRIVER" wait-gone Cuebell 30000 >/dev/null
+        "$TREE_WINE" "$DRIVER" click Cuebell 2 >/dev/null
+        "$TREE_WINE" "$DRIVER" wait-gone Cuebell 30000 >/dev/null
         sleep 0.5  # let the process end
     done
     printf '%-7s configuration (%4d entries): median %5d ms   runs: %s\n' "$1" "$2" \

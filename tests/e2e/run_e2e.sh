@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# End-to-end tests of Cuebell: the real program (the 64-bit build this machine runs) under
-# Wine in a private Xvfb, started on a registry seeded with `reg import`, driven from
+# End-to-end tests of Cuebell: the real program of a build tree (the shipped 32-bit one
+# wherever the machine runs 32-bit code) under Wine in a private Xvfb, started on a registry seeded with `reg import`, driven from
 # another process by e2e_driver.exe as an operator would, and the registry compared with
 # what the store and event-table rules say after OK, and with itself after Cancel.
 #
-# Usage: tests/e2e/run_e2e.sh [BUILD_TREE]   (default build/win64; the tree must be built)
+# Usage: tests/e2e/run_e2e.sh [BUILD_TREE]   (default: build/win32 where 32-bit code runs,
+# else build/win64; the tree must be built)
 # Prints one line per case and "N passed, N failed"; exits non-zero when a case failed.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 
-TREE=${1:-$BUILD/win64}
+choose_windows_tree
+TREE=${1:-$BUILD/$WIN_TREE}
+# The tree's programs run under its own loader; a list view is read through memory laid
+# out for the driver's own word size, so the driver always comes from the same tree.
+TREE_WINE=$(loader_for_tree "$TREE")
 CUEBELL="$TREE/src/cuebell/Cuebell.exe"
 DRIVER="$TREE/e2e_driver.exe"
 STANDIN="$TREE/AirvexaStandin.exe"
@@ -33,7 +38,7 @@ case_failures=()
 
 fail() { case_failures+=("$*"); }
 
-driver() { "$WINE" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; }
+driver() { "$TREE_WINE" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; }
 
 # Compares a value with its expectation; the difference goes into the case's failures.
 expect_eq() {  # what, actual, expected
@@ -73,7 +78,7 @@ export_registry() {  # output prefix: writes <prefix>-store.reg and <prefix>-pla
 }
 
 start_cuebell() {
-    "$WINE" "$CUEBELL" >/dev/null 2>&1 &
+    "$TREE_WINE" "$CUEBELL" >/dev/null 2>&1 &
     cuebell_pid=$!
 }
 
@@ -97,7 +102,7 @@ run_case() {  # name, function
         printf '        %s\n' "${case_failures[@]}"
         failed=$((failed + 1))
         # Leave nothing running for the next case.
-        "$WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
+        "$TREE_WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
         kill "${cuebell_pid:-0}" 2>/dev/null
         wait 2>/dev/null
     fi
@@ -113,7 +118,7 @@ case_refuses_while_playout_runs() {
         *'Wave_2.0]'*'Studio A\Settings]'*) ;;
         *) fail "the seeded registry cannot be read back: [$before]" ;;
     esac
-    "$WINE" "$STANDIN" >/dev/null 2>&1 &
+    "$TREE_WINE" "$STANDIN" >/dev/null 2>&1 &
     local standin_pid=$!
     driver wait-class TAirMainForm >/dev/null || fail "the playout stand-in did not open"
     start_cuebell
@@ -156,7 +161,7 @@ Selected sample(s) for detection:
     expect_eq "delete question" "$box" "Delete detection entry
 Are you sure you want to delete 'WAV_Sport opener'?"
 
-    "$WINE" "$STANDIN" >/dev/null 2>&1 &
+    "$TREE_WINE" "$STANDIN" >/dev/null 2>&1 &
     local standin_pid=$!
     driver wait-class TAirMainForm >/dev/null || fail "the playout stand-in did not open"
     driver click Cuebell 1 >/dev/null
@@ -205,6 +210,43 @@ Are you sure you want to delete 'WAV_News jingle'?"
     done
 }
 
+# Studio B's table stored as REG_BINARY beside Studio A's readable one: OK saves the store
+# and Studio A's table, leaves Studio B's bytes as they are, says so once, and closes.
+case_unreadable_table_left_alone() {
+    local studio_b='HKCU\Software\Brenmark\Halvex\Skyvant\Studio B\Settings'
+    local studio_a='HKCU\Software\Brenmark\Halvex\Skyvant\Studio A\Settings'
+    local before after box status
+    # "101 0 500 WAV_Sport opener|x" as UTF-16LE bytes, without a terminator.
+    "$WINE" reg add "$studio_b" /v GPIEvents /t REG_BINARY /f /reg:32 /d \
+        "$(printf '101 0 500 WAV_Sport opener|x' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')" \
+        >/dev/null 2>&1 || fail "the binary table could not be seeded"
+    before=$(driver regdump "$studio_b")
+    case "$before" in
+        *'"GPIEvents" REG_BINARY 56 bytes'*) ;;
+        *) fail "the seeded binary table cannot be read back: [$before]" ;;
+    esac
+    start_cuebell
+    answer_repeated_event
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    driver click Cuebell 1 >/dev/null
+    box=$(driver box 1)
+    expect_eq "warning after OK" "$box" "Stop Cuebell
+The settings were saved, but the GPI event table of these Airvexa instances could not be read and was left unchanged. Their detection events were not updated:
+Studio B"
+    driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog after the warning"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    after=$(driver regdump "$studio_b")
+    expect_eq "Studio B's settings" "$after" "$before"
+    expect_eq "Studio A's table" "$(driver regdump "$studio_a" | grep GPIEvents)" \
+        '"GPIEvents" REG_SZ 298 bytes: "101 0 500 WAV_News jingle|Top of the hour\n101 0 500 WAV_Weather bed|Weather\n7 3 250 DTMF_Network break|Affiliate cue\n12 0 0 Studio door|Red light on\0"'
+    expect_eq "the store's general block" \
+        "$(driver regdump 'HKLM\Software\Quorvane\Sigvault\Wave_2.0' | grep -E '"(GPILength|GPIsCount)"')" \
+        '"GPILength" REG_SZ 18 bytes: "0.500000\0"
+"GPIsCount" REG_SZ 4 bytes: "3\0"'
+}
+
 # --- run
 
 mkdir -p "$WORK"
@@ -216,11 +258,12 @@ if [ -z "${E2E_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     start_xvfb
     trap stop_xvfb EXIT
 fi
-register_simulator "$E2E_PREFIX" "$SIMULATOR" || die "the board simulator could not be registered"
+register_simulator "$E2E_PREFIX" "$SIMULATOR" "$TREE_WINE" || die "the board simulator could not be registered"
 
 run_case "start-up refused while the playout program runs" case_refuses_while_playout_runs
 run_case "load, delete, refused OK, OK: registry as the rules say" case_ok_round_trip
 run_case "delete then Cancel: registry unchanged" case_cancel_writes_nothing
+run_case "OK beside an unreadable table: it is left alone, the rest saved" case_unreadable_table_left_alone
 
 "$WINESERVER" -k 2>/dev/null
 echo "e2e: $passed passed, $failed failed"
