@@ -1,0 +1,2 @@
+// Filled in with its dialog.
+#pragma once
