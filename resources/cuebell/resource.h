@@ -30,7 +30,7 @@
 #define IDC_NOTICE_TEXT 1060
 
 // The editors' templates and controls, one header each.
-#include "sample_dialogs_ids.h"
 #include "device_dialogs_ids.h"
 #include "entry_editor_ids.h"
 #include "general_settings_ids.h"
+#include "sample_dialogs_ids.h"

@@ -10,7 +10,7 @@ namespace core {
 
 // One instance of the board driver. Results are COM HRESULTs: negative is failure.
 class BoardDriver {
-public:
+  public:
     virtual ~BoardDriver() = default;
     virtual long GetBoardCount(int32_t* count) = 0;
     virtual long SelectBoard(int32_t index) = 0;
@@ -20,7 +20,7 @@ public:
 };
 
 class BoardDriverPort {
-public:
+  public:
     virtual ~BoardDriverPort() = default;
     // Creates the board driver; null when it cannot be created.
     virtual std::unique_ptr<BoardDriver> Create() = 0;
@@ -34,7 +34,7 @@ constexpr double kAudioInfoNoStreams = -4;
 constexpr double kAudioInfoNoStreamInfo = -5;
 
 class AudioFileInfoPort {
-public:
+  public:
     virtual ~AudioFileInfoPort() = default;
     // Play length of the file in seconds, or one of the negative results above.
     virtual double GetAudioFileDuration(const std::wstring& path) = 0;

@@ -10,7 +10,7 @@
 namespace core {
 
 class FormatArg {
-public:
+  public:
     enum class Kind { Integer, Double, String };
 
     FormatArg(int v) : kind_(Kind::Integer), integer_(v) {}
@@ -27,7 +27,7 @@ public:
     double AsDouble() const;
     const std::wstring& AsString() const { return string_; }
 
-private:
+  private:
     Kind kind_;
     long long integer_ = 0;
     double double_ = 0.0;

@@ -22,7 +22,7 @@ constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
 class MessageBoxPort {
-public:
+  public:
     virtual ~MessageBoxPort() = default;
     virtual int Show(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                      unsigned flags) = 0;

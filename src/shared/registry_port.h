@@ -37,7 +37,7 @@ constexpr RegKey kNoKey = 0;
 using Bytes = std::vector<uint8_t>;
 
 class RegistryPort {
-public:
+  public:
     virtual ~RegistryPort() = default;
 
     // Opens an existing key (path below root, backslash-separated, case-insensitive).
@@ -48,7 +48,8 @@ public:
 
     // Reads a value whole: its type and its raw bytes. An empty name is the default value.
     virtual long QueryValue(RegKey key, const std::wstring& name, uint32_t* type, Bytes* data) = 0;
-    virtual long SetValue(RegKey key, const std::wstring& name, uint32_t type, const Bytes& data) = 0;
+    virtual long SetValue(RegKey key, const std::wstring& name, uint32_t type,
+                          const Bytes& data) = 0;
 
     // Name of the subkey at index (enumeration order); kErrorNoMoreItems past the end.
     // Names longer than maxNameChars - 1 UTF-16 units give kErrorMoreData, as with a
@@ -59,7 +60,7 @@ public:
 // Closes the key when it goes out of scope: every key is released before the
 // operation that opened it returns.
 class ScopedRegKey {
-public:
+  public:
     explicit ScopedRegKey(RegistryPort& registry) : registry_(registry) {}
     ~ScopedRegKey() { Close(); }
     ScopedRegKey(const ScopedRegKey&) = delete;
@@ -87,7 +88,7 @@ public:
     RegKey Get() const { return key_; }
     RegistryPort& Registry() const { return registry_; }
 
-private:
+  private:
     RegistryPort& registry_;
     RegKey key_ = kNoKey;
 };

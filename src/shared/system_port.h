@@ -19,7 +19,7 @@ struct FileVersion {
 };
 
 class SystemPort {
-public:
+  public:
     virtual ~SystemPort() = default;
     // A top-level window of this class exists (any title).
     virtual bool IsWindowClassPresent(const std::wstring& className) = 0;
@@ -37,7 +37,7 @@ public:
 
 // A window whose placement is kept in the tool settings.
 class PlacedWindow {
-public:
+  public:
     virtual ~PlacedWindow() = default;
     virtual Rect GetWindowRect() = 0;
     virtual void MoveWindow(const Rect& rect) = 0;  // with repainting

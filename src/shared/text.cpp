@@ -1,13 +1,14 @@
 #include "text.h"
 
-
 namespace core {
 
 bool IsSpace(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f';
 }
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 std::wstring TrimLeft(const std::wstring& s) {
     size_t start = 0;
@@ -25,7 +26,9 @@ std::wstring TrimRight(const std::wstring& s) {
     return s.substr(0, end);
 }
 
-std::wstring Trim(const std::wstring& s) { return TrimLeft(TrimRight(s)); }
+std::wstring Trim(const std::wstring& s) {
+    return TrimLeft(TrimRight(s));
+}
 
 wchar_t FoldCase(wchar_t c) {
     if (c >= L'a' && c <= L'z') {
@@ -100,7 +103,9 @@ std::wstring FromUtf16(const std::u16string& s) {
     return out;
 }
 
-size_t Utf16Length(const std::wstring& s) { return ToUtf16(s).size(); }
+size_t Utf16Length(const std::wstring& s) {
+    return ToUtf16(s).size();
+}
 
 std::vector<uint8_t> ToUtf16Bytes(const std::wstring& s, bool withTerminator) {
     std::u16string units = ToUtf16(s);

@@ -30,8 +30,7 @@ bool SaveWindowPlacement(RegistryPort& registry, PlacedWindow& window,
 
 std::wstring LoadWavPath(RegistryPort& registry, SystemPort& system,
                          const std::wstring& settingsKey);
-bool SaveWavPath(RegistryPort& registry, const std::wstring& settingsKey,
-                 const std::wstring& path);
+bool SaveWavPath(RegistryPort& registry, const std::wstring& settingsKey, const std::wstring& path);
 
 // The playout program's main window class.
 constexpr const wchar_t* kPlayoutWindowClass = L"TAirMainForm";

@@ -7,7 +7,7 @@ namespace {
 constexpr long kFail = -2147467259;  // E_FAIL
 
 class MemoryBoard : public BoardDriver {
-public:
+  public:
     explicit MemoryBoard(MemoryBoardDriver& owner) : owner_(owner) { ++owner_.liveCount; }
     ~MemoryBoard() override { --owner_.liveCount; }
 
@@ -31,7 +31,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     MemoryBoardDriver& owner_;
     int32_t selected_ = -1;
 };

@@ -12,7 +12,7 @@
 namespace core {
 
 class MemoryBoardDriver : public BoardDriverPort {
-public:
+  public:
     // One rate per board, board index 0 first.
     std::vector<int32_t> boardRates{48000};
     bool failCreate = false;
@@ -26,7 +26,7 @@ public:
 };
 
 class MemoryAudioFileInfo : public AudioFileInfoPort {
-public:
+  public:
     std::map<std::wstring, double> durations;  // path -> seconds or a negative result
     double GetAudioFileDuration(const std::wstring& path) override;
 };
