@@ -1,8 +1,9 @@
 // The Windows test runner: COM and the common controls are set up on the main thread
 // as the programs set them up, then every test runs.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
