@@ -306,6 +306,11 @@ int CUpDown::SetPos32(int position) {
     return static_cast<int>(SendMessage(UDM_SETPOS32, 0, position));
 }
 
+int CUpDown::SetPos(short position) {
+    return static_cast<short>(
+        LOWORD(SendMessage(UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(position), 0))));
+}
+
 bool CUpDown::GetPos32(int* position) const {
     BOOL failed = FALSE;
     *position = static_cast<int>(SendMessage(UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));

@@ -110,6 +110,8 @@ class CUpDown : public CWindow {
     void SetRange32(int low, int high);
     void GetRange32(int* low, int* high) const;
     int SetPos32(int position);
+    // The 16-bit position; returns the previous one.
+    int SetPos(short position);
     // False when the buddy's text is not a position in range.
     bool GetPos32(int* position) const;
     HWND SetBuddy(HWND buddy);
