@@ -13,6 +13,14 @@ namespace {
 // never leave the "C" locale, so it is always ".".
 constexpr wchar_t kDecimalPoint = L'.';
 
+// The 32-bit programs compute in the x87's 80-bit registers, where 100 / 0.01 is
+// 9999.999...: truncated, that would lose a position. Every result that is truncated or
+// compared is first rounded to a double, as the 64-bit build and the tests compute it.
+double AsDouble(double computed) {
+    volatile double stored = computed;
+    return stored;
+}
+
 // How far a click may pass a limit and still stay as computed: relative to the value
 // compared, never below 1e-9.
 double ClickTolerance(double compared) {
@@ -44,7 +52,7 @@ int32_t SpinPositionCount(double minimum, double maximum, double step) {
     if (step == 0.0) {
         return 0;
     }
-    const double quotient = std::fabs((maximum - minimum) / step);
+    const double quotient = std::fabs(AsDouble((maximum - minimum) / step));
     if (std::isnan(quotient)) {
         return 0;
     }
@@ -76,7 +84,8 @@ std::optional<int32_t> DblSpin::PositionFor(double value) const {
     if (value > maximum) {
         return positionCount_;
     }
-    const double position = (value - minimum) / (maximum - minimum) * positionCount_ + 0.5;
+    const double position =
+        AsDouble(AsDouble((value - minimum) / (maximum - minimum)) * positionCount_ + 0.5);
     // Only a range with infinite limits leaves [0, count] here; never convert that.
     if (!(position >= 0.0)) {
         return 0;
@@ -88,7 +97,7 @@ std::optional<int32_t> DblSpin::PositionFor(double value) const {
 }
 
 double DblSpin::ValueAfterClick(double current, int32_t delta, bool wrap) const {
-    double value = current + delta * step;
+    double value = AsDouble(current + AsDouble(delta * step));
     // A text too large to read ("1e999") is infinite; infinity plus or minus a step stays
     // infinite and would be shown as "inf", so it goes to the limit it lies beyond.
     if (std::isinf(value)) {
