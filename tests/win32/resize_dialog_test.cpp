@@ -97,7 +97,7 @@ RECT ClientRectOf(HWND child) {
 std::vector<RECT> ControlRects(const win32::CWindow& dialog) {
     std::vector<RECT> rects;
     for (const AnchoredControl& c : kControls) {
-        rects.push_back(ClientRectOf(dialog.GetDlgItem(c.id)));
+        rects.push_back(ClientRectOf(::GetDlgItem(dialog.GetHwnd(), c.id)));
     }
     return rects;
 }

@@ -230,7 +230,7 @@ class WrapperModelessTest : public ::testing::Test {
     void SetUp() override {
         builder_ = std::make_unique<DialogTemplateBuilder>(MakeTemplate(L"Wrapper modeless"));
         ASSERT_TRUE(dialog_.CreateIndirect(::GetModuleHandleW(nullptr), builder_->Get(), nullptr));
-        list_.Attach(dialog_.GetDlgItem(kListId));
+        list_.Attach(dialog_.GetItem(kListId));
     }
 
     std::unique_ptr<DialogTemplateBuilder> builder_;
@@ -285,7 +285,7 @@ TEST_F(WrapperModelessTest, MessagesThatAnswerDirectlyGetTheHandlersAnswer) {
 }
 
 TEST_F(WrapperModelessTest, WindowTextsRoundTrip) {
-    win32::CEdit edit(dialog_.GetDlgItem(kEditId));
+    win32::CEdit edit(dialog_.GetItem(kEditId));
     const std::wstring long_text(3000, L'x');
     EXPECT_TRUE(edit.SetText(long_text));
     EXPECT_EQ(edit.GetText(), long_text);
@@ -308,7 +308,7 @@ TEST_F(WrapperModelessTest, WindowTextsRoundTrip) {
 }
 
 TEST_F(WrapperModelessTest, EnableAndShowReportThePreviousState) {
-    win32::CButton button(dialog_.GetDlgItem(kActionButtonId));
+    win32::CButton button(dialog_.GetItem(kActionButtonId));
     EXPECT_TRUE(button.Enable(false));  // was enabled
     EXPECT_FALSE(button.IsEnabled());
     EXPECT_FALSE(button.Enable(true));  // was disabled
@@ -318,7 +318,7 @@ TEST_F(WrapperModelessTest, EnableAndShowReportThePreviousState) {
 }
 
 TEST_F(WrapperModelessTest, ScreenToClientMatchesTheChildsPosition) {
-    win32::CWindow button(dialog_.GetDlgItem(kActionButtonId));
+    win32::CWindow button(dialog_.GetItem(kActionButtonId));
     RECT inClient = dialog_.ScreenToClient(button.GetWindowRect());
     POINT origin{0, 0};
     ::ClientToScreen(button.GetHwnd(), &origin);
@@ -409,7 +409,7 @@ TEST_F(WrapperModelessTest, ListViewExtendedStylesAndCheckBoxes) {
 }
 
 TEST_F(WrapperModelessTest, ComboBoxStringsSelectionAndData) {
-    win32::CComboBox combo(dialog_.GetDlgItem(kComboId));
+    win32::CComboBox combo(dialog_.GetItem(kComboId));
     EXPECT_EQ(combo.AddString(L"CX840 Input 1 B1"), 0);
     EXPECT_EQ(combo.AddString(L"CX840 Input 2 B1"), 1);
     EXPECT_EQ(combo.InsertString(0, L"first"), 0);
@@ -432,20 +432,20 @@ TEST_F(WrapperModelessTest, ComboBoxStringsSelectionAndData) {
 }
 
 TEST_F(WrapperModelessTest, ButtonCheckAndClick) {
-    win32::CButton check(dialog_.GetDlgItem(kCheckId));
+    win32::CButton check(dialog_.GetItem(kCheckId));
     EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
     check.SetCheck(BST_CHECKED);
     EXPECT_EQ(check.GetCheck(), BST_CHECKED);
 
-    win32::CButton action(dialog_.GetDlgItem(kActionButtonId));
+    win32::CButton action(dialog_.GetItem(kActionButtonId));
     action.Click();
     EXPECT_EQ(dialog_.lastCommandId, kActionButtonId);
     EXPECT_EQ(dialog_.lastCommandCode, BN_CLICKED);
 }
 
 TEST_F(WrapperModelessTest, UpDownRangeAndPositionThroughItsBuddy) {
-    win32::CUpDown spin(dialog_.GetDlgItem(kSpinId));
-    HWND buddy = dialog_.GetDlgItem(kSpinId - 100);
+    win32::CUpDown spin(dialog_.GetItem(kSpinId));
+    HWND buddy = dialog_.GetItem(kSpinId - 100);
     spin.SetBuddy(buddy);
     EXPECT_EQ(spin.GetBuddy(), buddy);
     spin.SetRange32(-5, 250);

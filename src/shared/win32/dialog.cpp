@@ -28,10 +28,27 @@ bool AnswersDirectly(UINT message) {
 }  // namespace
 
 CDialog::~CDialog() {
+    DestroyWithoutCallbacks();
+}
+
+void CDialog::DestroyWithoutCallbacks() {
     if (hwnd_ != nullptr && ::IsWindow(hwnd_)) {
-        // The object is going away: messages of the teardown must not reach it.
         ::SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
         ::DestroyWindow(hwnd_);
+    }
+    hwnd_ = nullptr;
+}
+
+std::wstring CDialog::GetItemText(int id) const {
+    HWND item = GetItem(id);
+    return item != nullptr ? CWindow(item).GetText() : std::wstring();
+}
+
+void CDialog::FocusItem(int id) const {
+    HWND item = GetItem(id);
+    if (item != nullptr) {
+        // lParam TRUE: wParam is the control to focus, not a direction.
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
     }
 }
 

@@ -1,6 +1,7 @@
 // The dialog base: a dialog made from a template, modal or modeless, whose dialog
 // procedure finds its object through the window's user data and hands each message to a
-// virtual handler. No C++ exception leaves the dialog procedure.
+// virtual handler. No C++ exception leaves the dialog procedure. The item helpers are the
+// one way a dialog reaches its own controls.
 #pragma once
 
 #include <windows.h>
@@ -38,6 +39,30 @@ class CDialog : public CWindow {
     // How many handlers have thrown instead of returning.
     int FailedHandlers() const { return failedHandlers_; }
 
+    // --- Item helpers. An item that does not exist is left alone (and reads as empty,
+    // unchecked).
+    HWND GetItem(int id) const { return ::GetDlgItem(hwnd_, id); }
+    void EnableItem(int id, bool enable) const { ::EnableWindow(GetItem(id), BoolToBOOL(enable)); }
+    void ShowItem(int id, bool show) const { ::ShowWindow(GetItem(id), show ? SW_SHOW : SW_HIDE); }
+    void CheckButton(int id, bool checked) const {
+        ::CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    bool IsButtonChecked(int id) const { return ::IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+    bool SetItemText(int id, const std::wstring& text) const {
+        return ::SetDlgItemTextW(hwnd_, id, text.c_str()) != FALSE;
+    }
+    std::wstring GetItemText(int id) const;
+    // Moves the focus the way the Tab key does, so that the control losing it runs its
+    // own handling first (an edit's EN_KILLFOCUS) and the default button follows.
+    void FocusItem(int id) const;
+    // Dialog units of this dialog's font to pixels.
+    RECT DialogUnitsToPixels(RECT units) const {
+        ::MapDialogRect(hwnd_, &units);
+        return units;
+    }
+    int UnitsToPixelsX(int units) const { return DialogUnitsToPixels(RECT{0, 0, units, 0}).right; }
+    int UnitsToPixelsY(int units) const { return DialogUnitsToPixels(RECT{0, 0, 0, units}).bottom; }
+
   protected:
     // Returns true to let the system give the focus to the first control.
     virtual bool OnInitDialog() { return true; }
@@ -61,7 +86,12 @@ class CDialog : public CWindow {
         return false;
     }
 
+    // Destroys a dialog still open without calling back into the object: for destructors,
+    // which must not let the teardown's messages reach a half-destroyed object.
+    void DestroyWithoutCallbacks();
+
   private:
+    static BOOL BoolToBOOL(bool value) { return value ? TRUE : FALSE; }
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Answer(UINT message, LRESULT result);

@@ -125,7 +125,7 @@ void CResizeGripperDialog::AddAnchor(HWND control, core::AnchorPosition position
 
 void CResizeGripperDialog::AddAnchor(int controlId, core::AnchorPosition position,
                                      core::AnchorSize size) {
-    AddAnchor(GetDlgItem(controlId), position, size);
+    AddAnchor(GetItem(controlId), position, size);
 }
 
 void CResizeGripperDialog::InitLayout() {

@@ -29,15 +29,6 @@ std::wstring CWindow::GetText() const {
     return std::wstring(buffer.data(), static_cast<size_t>(copied));
 }
 
-bool CWindow::SetItemText(int id, const std::wstring& text) {
-    return CWindow(GetDlgItem(id)).SetText(text);
-}
-
-std::wstring CWindow::GetItemText(int id) const {
-    HWND item = GetDlgItem(id);
-    return item != nullptr ? CWindow(item).GetText() : std::wstring();
-}
-
 RECT CWindow::GetWindowRect() const {
     RECT rect{0, 0, 0, 0};
     if (!::GetWindowRect(hwnd_, &rect)) {

@@ -19,14 +19,11 @@ class CWindow {
     HWND Detach();
     bool IsWindow() const { return hwnd_ != nullptr && ::IsWindow(hwnd_) != FALSE; }
 
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(hwnd_); }
     HWND GetParent() const { return ::GetParent(hwnd_); }
 
     bool SetText(const std::wstring& text);
     std::wstring GetText() const;
-    bool SetItemText(int id, const std::wstring& text);
-    std::wstring GetItemText(int id) const;
 
     // Returns whether the window was enabled before.
     bool Enable(bool enable) { return ::EnableWindow(hwnd_, enable ? TRUE : FALSE) == FALSE; }

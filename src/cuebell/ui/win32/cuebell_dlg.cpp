@@ -62,11 +62,7 @@ CCuebellDlg::CCuebellDlg(HINSTANCE resources, const CuebellPorts& ports)
 
 CCuebellDlg::~CCuebellDlg() {
     // A dialog still open (only a modeless one can be) goes before its icons do.
-    if (hwnd_ != nullptr && ::IsWindow(hwnd_)) {
-        ::SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-        ::DestroyWindow(hwnd_);
-        hwnd_ = nullptr;
-    }
+    DestroyWithoutCallbacks();
     if (bigIcon_ != nullptr) {
         ::DestroyIcon(bigIcon_);
     }
@@ -103,7 +99,7 @@ bool CCuebellDlg::OnInitDialog() {
     list_.SetupColumns();
     list_.FillList(session_.TakeEntries());
     RebuildDescription();
-    list_.SetFocus();
+    FocusItem(IDC_ENTRY_LIST);
     UpdateEntryButtons();
     return false;  // the focus is set
 }
@@ -248,27 +244,25 @@ void CCuebellDlg::EditSelectedEntry() {
 void CCuebellDlg::UpdateEntryButtons() {
     const bool enabled = EntryButtonsEnabled(list_.GetItemCount());
     for (int id : {IDC_DESCRIPTION_LABEL, IDC_EDIT_ENTRY, IDC_DELETE_ENTRY}) {
-        ::EnableWindow(GetDlgItem(id), enabled ? TRUE : FALSE);
+        EnableItem(id, enabled);
     }
 }
 
 void CCuebellDlg::RebuildDescription() {
-    HWND description = GetDlgItem(IDC_DESCRIPTION);
-    if (description == nullptr) {
+    if (GetItem(IDC_DESCRIPTION) == nullptr) {
         return;
     }
     const int row = list_.SelectedRow();
     if (row < 0) {
-        ::SetWindowTextW(description, L"");
+        SetItemText(IDC_DESCRIPTION, L"");
         return;
     }
     const GpiInfo* entry = list_.EntryAt(row);
     if (entry == nullptr) {
         return;
     }
-    const std::wstring text =
-        DescribeEntry(*entry, session_.Samples(), session_.Devices(), session_.General());
-    ::SetWindowTextW(description, text.c_str());
+    SetItemText(IDC_DESCRIPTION,
+                DescribeEntry(*entry, session_.Samples(), session_.Devices(), session_.General()));
 }
 
 void CCuebellDlg::OnOK() {
