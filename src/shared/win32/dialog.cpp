@@ -52,12 +52,12 @@ void CDialog::FocusItem(int id) const {
     }
 }
 
-INT_PTR CDialog::DoModal(HINSTANCE instance, int templateId, HWND parent) {
-    if (hwnd_ != nullptr) {
+INT_PTR CDialog::DoModal(HWND owner) {
+    if (hwnd_ != nullptr || templateId_ == 0) {
         return kFailed;
     }
     modal_ = true;
-    INT_PTR result = ::DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), parent, DialogProc,
+    INT_PTR result = ::DialogBoxParamW(resources_, MAKEINTRESOURCEW(templateId_), owner, DialogProc,
                                        reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
@@ -75,12 +75,12 @@ INT_PTR CDialog::DoModalIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTe
     return result;
 }
 
-bool CDialog::Create(HINSTANCE instance, int templateId, HWND parent) {
-    if (hwnd_ != nullptr) {
+bool CDialog::Create(HWND owner) {
+    if (hwnd_ != nullptr || templateId_ == 0) {
         return false;
     }
     modal_ = false;
-    HWND hwnd = ::CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, DialogProc,
+    HWND hwnd = ::CreateDialogParamW(resources_, MAKEINTRESOURCEW(templateId_), owner, DialogProc,
                                      reinterpret_cast<LPARAM>(this));
     return hwnd != nullptr && hwnd == hwnd_;
 }

@@ -16,18 +16,22 @@ class CDialog : public CWindow {
     // failed (the same as DialogBoxParam's failure).
     static constexpr INT_PTR kFailed = -1;
 
+    // A dialog made from in-memory templates only (DoModalIndirect, CreateIndirect).
     CDialog() = default;
+    // A dialog made from its template in the resources module.
+    CDialog(HINSTANCE resources, int templateId) : resources_(resources), templateId_(templateId) {}
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
     // A modeless dialog still open is destroyed without calling back into the object.
     ~CDialog() override;
 
-    // Runs the dialog's own modal loop; returns the result given to EndDialog, or kFailed.
-    INT_PTR DoModal(HINSTANCE instance, int templateId, HWND parent);
+    // Runs the dialog's own modal loop over its owner (none: nullptr); returns the result
+    // given to EndDialog, or kFailed.
+    INT_PTR DoModal(HWND owner);
     INT_PTR DoModalIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent);
     // Creates the dialog modeless; the caller's message loop passes its messages through
     // IsDialogMessage.
-    bool Create(HINSTANCE instance, int templateId, HWND parent);
+    bool Create(HWND owner);
     bool CreateIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent);
     bool IsDialogMessage(MSG* message) const;
 
@@ -38,6 +42,8 @@ class CDialog : public CWindow {
     INT_PTR Result() const { return result_; }
     // How many handlers have thrown instead of returning.
     int FailedHandlers() const { return failedHandlers_; }
+    // The module the template, icons and strings come from.
+    HINSTANCE Resources() const { return resources_; }
 
     // --- Item helpers. An item that does not exist is left alone (and reads as empty,
     // unchecked).
@@ -97,6 +103,8 @@ class CDialog : public CWindow {
     INT_PTR Answer(UINT message, LRESULT result);
     void HandlerFailed(UINT message);
 
+    HINSTANCE resources_ = nullptr;
+    int templateId_ = 0;
     bool modal_ = false;
     INT_PTR result_ = 0;
     int failedHandlers_ = 0;

@@ -88,11 +88,18 @@ LRESULT CALLBACK CGripperCtrl::GripperProc(HWND hwnd, UINT message, WPARAM wPara
 
 // --- CResizeGripperDialog
 
-void CResizeGripperDialog::SetDialogIcon(HICON icon) {
-    icon_ = icon;
+void CResizeGripperDialog::SetDialogIcon(HICON big, HICON small) {
+    bigIcon_ = big;
+    smallIcon_ = small != nullptr ? small : big;
     if (hwnd_ != nullptr) {
-        SetIcon(icon_, true);
-        SetIcon(icon_, false);
+        ApplyDialogIcon();
+    }
+}
+
+void CResizeGripperDialog::ApplyDialogIcon() {
+    if (bigIcon_ != nullptr) {
+        SetIcon(bigIcon_, true);
+        SetIcon(smallIcon_, false);
     }
 }
 
@@ -100,10 +107,7 @@ bool CResizeGripperDialog::OnInitDialog() {
     anchors_.clear();
     layoutReady_ = false;
     gripper_.Detach();
-    if (icon_ != nullptr) {
-        SetIcon(icon_, true);
-        SetIcon(icon_, false);
-    }
+    ApplyDialogIcon();
     return true;
 }
 

@@ -42,6 +42,7 @@ class CGripperCtrl : public CWindow {
 class CResizeGripperDialog : public CDialog {
   public:
     CResizeGripperDialog() = default;
+    CResizeGripperDialog(HINSTANCE resources, int templateId) : CDialog(resources, templateId) {}
 
     bool LayoutReady() const { return layoutReady_; }
     int MinWidth() const { return minWidth_; }
@@ -49,13 +50,13 @@ class CResizeGripperDialog : public CDialog {
     core::ResizeDirections GetResizeDirections() const { return resizeDirections_; }
     void SetResizeDirections(core::ResizeDirections directions) { resizeDirections_ = directions; }
     CGripperCtrl& Gripper() { return gripper_; }
-    // The icon set as the dialog's big and small icon at initialisation (and at once when
-    // the dialog is open).
-    void SetDialogIcon(HICON icon);
-    HICON DialogIcon() const { return icon_; }
+    // The icons set as the dialog's big and small icon at initialisation (and at once when
+    // the dialog is open); without a small one the big one is both. Not owned.
+    void SetDialogIcon(HICON big, HICON small = nullptr);
+    HICON DialogIcon() const { return bigIcon_; }
 
   protected:
-    // Base initialisation: forgets any earlier layout and sets the icon. Derived dialogs
+    // Base initialisation: forgets any earlier layout and sets the icons. Derived dialogs
     // call it first.
     bool OnInitDialog() override;
     void OnSize(UINT type, int clientWidth, int clientHeight) override;
@@ -84,7 +85,10 @@ class CResizeGripperDialog : public CDialog {
     int minHeight_ = 0;
     core::ResizeDirections resizeDirections_ = core::ResizeDirections::BothFree;
     CGripperCtrl gripper_;
-    HICON icon_ = nullptr;
+    void ApplyDialogIcon();
+
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
 };
 
 }  // namespace win32

@@ -6,9 +6,8 @@
 
 namespace cuebell {
 
-INT_PTR CAboutDlg::DoModal(HINSTANCE resources, HWND owner) {
-    return CDialog::DoModal(resources, IDD_ABOUTBOX, owner);
-}
+CAboutDlg::CAboutDlg(HINSTANCE resources, core::SystemPort& system)
+    : CDialog(resources, IDD_ABOUTBOX), system_(system) {}
 
 bool CAboutDlg::OnInitDialog() {
     SetItemText(IDC_VERSION_TEXT, core::GetVersionText(system_));

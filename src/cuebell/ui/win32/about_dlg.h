@@ -10,10 +10,8 @@ namespace cuebell {
 
 class CAboutDlg : public win32::CDialog {
   public:
-    explicit CAboutDlg(core::SystemPort& system) : system_(system) {}
-
-    // Runs the box modally over its owner; resources come from the given module.
-    INT_PTR DoModal(HINSTANCE resources, HWND owner);
+    // The template and the icon come from the resources module.
+    CAboutDlg(HINSTANCE resources, core::SystemPort& system);
 
   protected:
     bool OnInitDialog() override;

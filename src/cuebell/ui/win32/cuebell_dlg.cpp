@@ -6,7 +6,6 @@
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
 #include "cuebell/ui/win32/about_dlg.h"
-#include "cuebell/ui/win32/window_placement.h"
 
 namespace cuebell {
 
@@ -44,53 +43,24 @@ bool SelectionChanged(const NMLISTVIEW& change) {
            ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0;
 }
 
-HICON LoadIconOfSize(HINSTANCE module, int widthMetric, int heightMetric) {
-    return static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                           ::GetSystemMetrics(widthMetric),
-                                           ::GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR));
-}
-
 }  // namespace
 
+// The About item's command is the one the shared main dialog puts in the system menu.
+static_assert(IDM_ABOUTBOX == win32::CMainDialog::kAboutBoxCommand);
+static_assert(IDR_MAINFRAME == win32::CMainDialog::kMainIconId);
+
 CCuebellDlg::CCuebellDlg(HINSTANCE resources, const CuebellPorts& ports)
-    : resources_(resources),
+    : CMainDialog(resources, IDD_CUEBELL_DIALOG, IDS_ABOUT_MENU_ITEM),
       ports_(ports),
       session_(ports.registry, ports.system, ports.boxes, ports.boardDriver),
-      list_(ports.boxes, *this) {
-    LoadIcons();
-}
-
-CCuebellDlg::~CCuebellDlg() {
-    // A dialog still open (only a modeless one can be) goes before its icons do.
-    DestroyWithoutCallbacks();
-    if (bigIcon_ != nullptr) {
-        ::DestroyIcon(bigIcon_);
-    }
-    if (smallIcon_ != nullptr) {
-        ::DestroyIcon(smallIcon_);
-    }
-}
-
-INT_PTR CCuebellDlg::DoModal(HWND parent) {
-    return CResizeGripperDialog::DoModal(resources_, IDD_CUEBELL_DIALOG, parent);
-}
-
-void CCuebellDlg::LoadIcons() {
-    bigIcon_ = LoadIconOfSize(resources_, SM_CXICON, SM_CYICON);
-    smallIcon_ = LoadIconOfSize(resources_, SM_CXSMICON, SM_CYSMICON);
-    SetDialogIcon(bigIcon_);
-}
+      list_(ports.boxes, *this) {}
 
 bool CCuebellDlg::OnInitDialog() {
-    CResizeGripperDialog::OnInitDialog();
+    CMainDialog::OnInitDialog();
     list_.SubclassDlgItem(hwnd_, IDC_ENTRY_LIST);
     RegisterAnchors();
-    AddAboutMenuItem();
-    SetIcon(bigIcon_, true);
-    SetIcon(smallIcon_ != nullptr ? smallIcon_ : bigIcon_, false);
 
-    DialogPlacement placement(hwnd_);
-    if (session_.Start(Owner(), placement) != StartResult::Ready) {
+    if (session_.Start(Owner(), Placement()) != StartResult::Ready) {
         // The program ends as soon as the dialog's loop runs; nothing is written but the
         // window placement, when the dialog is destroyed.
         ::PostQuitMessage(0);
@@ -116,27 +86,9 @@ void CCuebellDlg::RegisterAnchors() {
     InitLayout();
 }
 
-void CCuebellDlg::AddAboutMenuItem() {
-    HMENU menu = GetSystemMenu(false);
-    const std::wstring item = CuebellText(IDS_ABOUT_MENU_ITEM);
-    if (menu == nullptr || item.empty()) {
-        return;
-    }
-    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, item.c_str());
-}
-
 void CCuebellDlg::ShowAbout() {
-    CAboutDlg about(ports_.system);
-    about.DoModal(resources_, hwnd_);
-}
-
-bool CCuebellDlg::OnSysCommand(UINT command, LPARAM) {
-    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        ShowAbout();
-        return true;
-    }
-    return false;
+    CAboutDlg about(Resources(), ports_.system);
+    about.DoModal(hwnd_);
 }
 
 bool CCuebellDlg::OnHelp(HELPINFO*) {
@@ -147,33 +99,13 @@ bool CCuebellDlg::OnHelp(HELPINFO*) {
     return true;
 }
 
-bool CCuebellDlg::OnPaint() {
-    if (!IsIconic()) {
-        return false;
+bool CCuebellDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == kAddEntryMessage) {
+        AddEntry();
+        *result = 0;
+        return true;
     }
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(hwnd_, &paint);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
-    const RECT client = GetClientRect();
-    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc, x, y, bigIcon_);
-    ::EndPaint(hwnd_, &paint);
-    return true;
-}
-
-bool CCuebellDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
-    switch (message) {
-        case WM_QUERYDRAGICON:
-            *result = reinterpret_cast<LRESULT>(bigIcon_);
-            return true;
-        case kAddEntryMessage:
-            AddEntry();
-            *result = 0;
-            return true;
-        default:
-            return false;
-    }
+    return CMainDialog::OnMessage(message, wParam, lParam, result);
 }
 
 bool CCuebellDlg::OnCommand(int id, int code, HWND) {
@@ -273,8 +205,7 @@ void CCuebellDlg::OnOK() {
 }
 
 void CCuebellDlg::OnDestroy() {
-    DialogPlacement placement(hwnd_);
-    session_.Close(placement);
+    session_.Close(Placement());
     list_.DeleteAllRows();
 }
 

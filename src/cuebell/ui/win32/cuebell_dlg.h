@@ -1,7 +1,9 @@
 // Cuebell's main dialog (template 102): starts the configuration through the session,
 // shows the detection entries and the selected entry's description, and saves on OK.
 // Every rule lives in the session and the core; the dialog moves data between them and
-// its controls.
+// its controls. DoModal answers IDOK after a save, IDCANCEL after Cancel, -1 when the
+// dialog could not be created; when start-up refuses, the quit message is posted and the
+// dialog ends without being shown (its result then means nothing).
 #pragma once
 
 #include <windows.h>
@@ -10,25 +12,19 @@
 #include "cuebell/core/legacy_layout_step.h"
 #include "cuebell/ui/win32/cuebell_ports.h"
 #include "cuebell/ui/win32/gpi_list_ctrl.h"
-#include "shared/win32/resize_gripper_dialog.h"
+#include "shared/win32/main_dialog.h"
 
 namespace cuebell {
 
-class CCuebellDlg : public win32::CResizeGripperDialog, private GpiListOwner {
+class CCuebellDlg : public win32::CMainDialog, private GpiListOwner {
   public:
     // Templates, icons and strings come from the resources module.
     CCuebellDlg(HINSTANCE resources, const CuebellPorts& ports);
-    ~CCuebellDlg() override;
 
     // Optional: the step that converts the store's older layout at start-up (not owned).
     void SetLegacyLayoutStep(LegacyLayoutStep* step) { session_.SetLegacyLayoutStep(step); }
 
-    // Runs the dialog modally: IDOK after a save, IDCANCEL after Cancel, -1 when the dialog
-    // could not be created. When start-up refuses, the quit message is posted and the
-    // dialog ends without being shown (its result then means nothing).
-    INT_PTR DoModal(HWND parent = nullptr);
-
-    // Rebuilds the description of the selected entry (control 1008).
+    // Rebuilds the description of the selected entry (IDC_DESCRIPTION).
     void RebuildDescription() override;
     CGPIListCtrl& EntryList() { return list_; }
     const CuebellSession& Session() const { return session_; }
@@ -40,31 +36,24 @@ class CCuebellDlg : public win32::CResizeGripperDialog, private GpiListOwner {
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
     void OnOK() override;
-    bool OnSysCommand(UINT command, LPARAM lParam) override;
     bool OnHelp(HELPINFO* info) override;
-    bool OnPaint() override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void ShowAbout() override;
 
   private:
     void SetConfirmationOpen(int open) override { confirmationOpen_ = open; }
 
     void RegisterAnchors();
-    void AddAboutMenuItem();
-    void LoadIcons();
-    void ShowAbout();
     void AddEntry();
     void EditSelectedEntry();
     void UpdateEntryButtons();
     core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
 
-    HINSTANCE resources_;
     CuebellPorts ports_;
     CuebellSession session_;
     CGPIListCtrl list_;
     int confirmationOpen_ = 0;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
 };
 
 }  // namespace cuebell

@@ -1,16 +1,19 @@
-// The main window as the tool settings see it: a rectangle in screen coordinates that is
-// read when the window closes and set when it opens.
+// A main dialog as the tool settings see it: a rectangle in screen coordinates that is
+// read when the dialog closes and set when it opens.
 #pragma once
 
 #include <windows.h>
 
 #include "shared/system_port.h"
+#include "window.h"
 
-namespace cuebell {
+namespace win32 {
 
 class DialogPlacement : public core::PlacedWindow {
   public:
-    explicit DialogPlacement(HWND window) : window_(window) {}
+    // Follows the window: the handle is read at every call, so the placement may be made
+    // before the window exists.
+    explicit DialogPlacement(const CWindow& window) : window_(window) {}
 
     // The window's rectangle; for a minimised or maximised window the rectangle it is
     // restored to, so that the next start does not open as an icon-sized or oversized
@@ -19,7 +22,7 @@ class DialogPlacement : public core::PlacedWindow {
     void MoveWindow(const core::Rect& rect) override;
 
   private:
-    HWND window_;
+    const CWindow& window_;
 };
 
-}  // namespace cuebell
+}  // namespace win32

@@ -1,6 +1,6 @@
-#include "cuebell/ui/win32/window_placement.h"
+#include "dialog_placement.h"
 
-namespace cuebell {
+namespace win32 {
 
 namespace {
 
@@ -29,19 +29,20 @@ bool RestoredRect(HWND window, RECT* rect) {
 }  // namespace
 
 core::Rect DialogPlacement::GetWindowRect() {
+    const HWND window = window_.GetHwnd();
     RECT rect{0, 0, 0, 0};
-    if ((::IsIconic(window_) || ::IsZoomed(window_)) && RestoredRect(window_, &rect)) {
+    if ((::IsIconic(window) || ::IsZoomed(window)) && RestoredRect(window, &rect)) {
         return ToCore(rect);
     }
-    if (!::GetWindowRect(window_, &rect)) {
+    if (!::GetWindowRect(window, &rect)) {
         rect = RECT{0, 0, 0, 0};
     }
     return ToCore(rect);
 }
 
 void DialogPlacement::MoveWindow(const core::Rect& rect) {
-    ::MoveWindow(window_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 TRUE);
+    ::MoveWindow(window_.GetHwnd(), rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, TRUE);
 }
 
-}  // namespace cuebell
+}  // namespace win32

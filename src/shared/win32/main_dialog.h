@@ -1,0 +1,52 @@
+// What every main dialog does beyond resizing: it carries the program's icon (big and
+// small, set once), offers the About box in the system menu and draws the icon while
+// minimised, and it is placed where the operator left it through Placement(). The derived
+// dialog passes its template and the string of the About item, and says what About shows.
+#pragma once
+
+#include <windows.h>
+
+#include "dialog_placement.h"
+#include "resize_gripper_dialog.h"
+
+namespace win32 {
+
+class CMainDialog : public CResizeGripperDialog {
+  public:
+    // The program's icon resource, in both programs.
+    static constexpr int kMainIconId = 128;
+    // The system-menu command of the About item (its low four bits are the system's).
+    static constexpr UINT kAboutBoxCommand = 0x0010;
+
+    // Loads both icons at once, so that they are ready before the window is.
+    CMainDialog(HINSTANCE resources, int templateId, int aboutItemTextId);
+    // A dialog still open goes before its icons do.
+    ~CMainDialog() override;
+
+  protected:
+    // Base initialisation and the About item. Derived dialogs call it first.
+    bool OnInitDialog() override;
+    bool OnSysCommand(UINT command, LPARAM lParam) override;
+    bool OnPaint() override;
+    // Answers the drag-icon query; derived dialogs pass on what they do not handle.
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+    // Shows the About box modally over this dialog.
+    virtual void ShowAbout() = 0;
+
+    // The dialog as the tool settings see it, for loading and saving its placement.
+    core::PlacedWindow& Placement() { return placement_; }
+
+  private:
+    // A separator and the About item at the end of the system menu, unless there is no
+    // menu or no text.
+    void AddAboutMenuItem();
+    void DrawMinimisedIcon();
+
+    int aboutItemTextId_;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    DialogPlacement placement_{*this};
+};
+
+}  // namespace win32
