@@ -62,8 +62,8 @@ class DblSpinCtrlTest : public ::testing::Test {
             offset_.SendMessage(WM_LBUTTONUP, 0, upper);
             return;
         }
-        ::SendMessageW(dialog_.GetDlgItem(editId), WM_KEYDOWN, key, 0);
-        ::SendMessageW(dialog_.GetDlgItem(editId), WM_KEYUP, key, 0);
+        ::SendMessageW(dialog_.GetItem(editId), WM_KEYDOWN, key, 0);
+        ::SendMessageW(dialog_.GetItem(editId), WM_KEYUP, key, 0);
     }
 
     static int Position(const win32::CUpDown& spin) {
