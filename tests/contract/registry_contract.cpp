@@ -186,6 +186,11 @@ std::vector<RoundTripCase> RoundTripCases() {
         {"empty binary", core::kRegBinary, Bytes{}},
         {"none with data", core::kRegNone, Bytes{1, 2, 3}},
         {"100 000 characters", core::kRegSz, Text(longText)},
+        // Around the size of the Windows registry's first read of a value.
+        {"2048 bytes", core::kRegBinary, Bytes(2048, 0x5A)},
+        {"2049 bytes", core::kRegBinary, Bytes(2049, 0xA5)},
+        {"1023 characters and terminator", core::kRegSz, Text(std::wstring(1023, L'q'))},
+        {"1024 characters and terminator", core::kRegSz, Text(std::wstring(1024, L'q'))},
     };
 }
 

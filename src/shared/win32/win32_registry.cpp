@@ -42,7 +42,9 @@ bool IsStringType(uint32_t type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
-// Bounds the re-reads of a value that keeps growing between the size query and the read.
+// Bytes of the first read of a value: more than any value of the 520-character rule.
+constexpr DWORD kFirstReadBytes = 2048;
+// Bounds the re-reads of a value that keeps growing between two reads.
 constexpr int kMaxQueryAttempts = 8;
 
 }  // namespace
@@ -69,16 +71,13 @@ long Win32Registry::CloseKey(core::RegKey key) {
 
 long Win32Registry::QueryValue(core::RegKey key, const std::wstring& name, uint32_t* type,
                                core::Bytes* data) {
+    // One call in the common case: the buffer holds any value of the 520-character rule;
+    // a longer value ("GPIEvents", "SampleIndices") answers ERROR_MORE_DATA with its size
+    // and is read again at that size. Each call is a round trip to the registry server.
+    core::Bytes buffer(kFirstReadBytes, 0);
     DWORD valueType = REG_NONE;
-    DWORD size = 0;
-    LONG status = RegQueryValueExW(ToHkey(key), name.c_str(), nullptr, &valueType, nullptr, &size);
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    core::Bytes buffer;
-    for (int attempt = 0; attempt < kMaxQueryAttempts; ++attempt) {
-        // At least one byte, so that the call always has a buffer to fill.
-        buffer.assign(std::max<DWORD>(size, 1), 0);
+    LONG status = ERROR_MORE_DATA;
+    for (int attempt = 0; attempt < kMaxQueryAttempts && status == ERROR_MORE_DATA; ++attempt) {
         DWORD got = static_cast<DWORD>(buffer.size());
         status =
             RegQueryValueExW(ToHkey(key), name.c_str(), nullptr, &valueType, buffer.data(), &got);
@@ -86,12 +85,10 @@ long Win32Registry::QueryValue(core::RegKey key, const std::wstring& name, uint3
             buffer.resize(got);
             *type = valueType;
             *data = std::move(buffer);
-            return ERROR_SUCCESS;
+        } else if (status == ERROR_MORE_DATA) {
+            // Larger than the buffer (or grown since the last call): read again at its size.
+            buffer.assign(std::max<DWORD>(got, static_cast<DWORD>(buffer.size()) + 1), 0);
         }
-        if (status != ERROR_MORE_DATA) {
-            return status;
-        }
-        size = got;  // the value grew since the size was asked: read again at its new size
     }
     return status;
 }
