@@ -1,11 +1,16 @@
-// The entry list's window-free rules: columns and cells, the row selected after a
-// delete, the entry buttons, and the refusals and question of Add, Edit and Delete.
+// The entry list's window-free rules: columns and cells, the entry buttons, the
+// refusals of Add and Edit, and the Delete command from its refusals to the row it
+// selects.
 #include "cuebell/core/entry_list_rules.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "shared/inmemory/memory_message_box.h"
 
 namespace cuebell {
 namespace {
@@ -46,70 +51,164 @@ TEST(CuebellEntryList, NamesOfTheOtherEntriesInListOrder) {
     EXPECT_EQ(EntryNames(rows, &b), (std::vector<std::wstring>{L"WAV_A", L"WAV_C"}));
 }
 
-struct AfterDeleteCase {
-    int deletedRow;
-    int rowsLeft;
-    int selected;
-};
-
-class CuebellRowAfterDelete : public ::testing::TestWithParam<AfterDeleteCase> {};
-
-TEST_P(CuebellRowAfterDelete, SelectsTheSamePositionOrTheLastRow) {
-    EXPECT_EQ(RowToSelectAfterDelete(GetParam().deletedRow, GetParam().rowsLeft),
-              GetParam().selected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, CuebellRowAfterDelete,
-                         ::testing::Values(AfterDeleteCase{0, 2, 0},   // first of three
-                                           AfterDeleteCase{1, 2, 1},   // middle of three
-                                           AfterDeleteCase{2, 2, 1},   // last of three
-                                           AfterDeleteCase{0, 0, -1},  // the only row
-                                           AfterDeleteCase{7, 3, 2}));
-
 TEST(CuebellEntryList, EntryButtonsNeedARow) {
     EXPECT_FALSE(EntryButtonsEnabled(0));
     EXPECT_TRUE(EntryButtonsEnabled(1));
     EXPECT_TRUE(EntryButtonsEnabled(40));
 }
 
-struct RefusalCase {
+struct EditRefusalCase {
     const char* name;
     int rowCount;
     int selectedRow;
-    const wchar_t* deleteText;  // nullptr: no refusal
-    const wchar_t* editText;
+    const wchar_t* text;  // nullptr: no refusal
 };
 
-class CuebellEntryRefusal : public ::testing::TestWithParam<RefusalCase> {};
+class CuebellEditRefusal : public ::testing::TestWithParam<EditRefusalCase> {};
 
-TEST_P(CuebellEntryRefusal, DeleteAndEditRefuseWithoutARowToWorkOn) {
-    const RefusalCase& c = GetParam();
-    std::optional<BoxMessage> del = DeleteRefusal(c.rowCount, c.selectedRow);
+TEST_P(CuebellEditRefusal, EditRefusesWithoutARowToWorkOn) {
+    const EditRefusalCase& c = GetParam();
     std::optional<BoxMessage> edit = EditRefusal(c.rowCount, c.selectedRow);
-    ASSERT_EQ(del.has_value(), c.deleteText != nullptr);
-    ASSERT_EQ(edit.has_value(), c.editText != nullptr);
-    if (del) {
-        EXPECT_EQ(del->text, c.deleteText);
-        EXPECT_EQ(del->caption, L"Delete detection entry");
-        EXPECT_EQ(del->flags, core::kMbOk | core::kMbIconWarning);
-    }
+    ASSERT_EQ(edit.has_value(), c.text != nullptr);
     if (edit) {
-        EXPECT_EQ(edit->text, c.editText);
+        EXPECT_EQ(edit->text, c.text);
         EXPECT_EQ(edit->caption, L"Edit detection entry");
         EXPECT_EQ(edit->flags, core::kMbOk | core::kMbIconWarning);
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Lists, CuebellEditRefusal,
+                         ::testing::Values(EditRefusalCase{"Empty", 0, -1,
+                                                           L"The detection entry list is empty!"},
+                                           EditRefusalCase{"NoSelection", 3, -1,
+                                                           L"No selected detection entry to edit!"},
+                                           EditRefusalCase{"SelectionBeyondTheRows", 3, 3,
+                                                           L"No selected detection entry to edit!"},
+                                           EditRefusalCase{"Selected", 3, 2, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Records what the delete command tells the main dialog about its question.
+class RecordingFlag : public ConfirmationFlag {
+  public:
+    void SetConfirmationOpen(int open) override { changes.push_back(open); }
+    std::vector<int> changes;
+};
+
+struct DeleteCase {
+    const char* name;
+    int rows;         // entries WAV_0, WAV_1, ... in the list
+    int selectedRow;  // -1: none
+    int answer;       // to the question, if it is asked
+    const wchar_t* boxText;
+    unsigned boxFlags;
+    std::vector<std::wstring> left;  // the names left, in list order
+    int rowToSelect;
+};
+
+class CuebellDeleteEntry : public ::testing::TestWithParam<DeleteCase> {};
+
+TEST_P(CuebellDeleteEntry, RefusesAsksAndRemovesTheSelectedEntry) {
+    const DeleteCase& c = GetParam();
+    EntryRecords entries;
+    for (int i = 0; i < c.rows; ++i) {
+        auto entry = std::make_unique<GpiInfo>();
+        entry->Name = L"WAV_" + std::to_wstring(i);
+        entries.Append(std::move(entry));
+    }
+    const GpiInfo* selected = entries.At(c.selectedRow);
+    core::MemoryMessageBox boxes;
+    boxes.QueueAnswer(c.answer);
+    RecordingFlag flag;
+    const core::WindowHandle owner = 0x1007;
+
+    core::DeleteOutcome<GpiInfo> outcome =
+        DeleteSelectedEntry(entries, c.selectedRow, boxes, owner, flag);
+
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_EQ(boxes.Calls()[0].text, c.boxText);
+    EXPECT_EQ(boxes.Calls()[0].caption, L"Delete detection entry");
+    EXPECT_EQ(boxes.Calls()[0].flags, c.boxFlags);
+    EXPECT_EQ(boxes.Calls()[0].owner, owner);
+    const bool asked = c.boxFlags == (core::kMbYesNo | core::kMbIconQuestion);
+    const std::vector<int> flagChanges = asked ? std::vector<int>{1, 0} : std::vector<int>{};
+    EXPECT_EQ(flag.changes, flagChanges) << "the flag is up exactly while the question is open";
+
+    std::vector<std::wstring> left;
+    for (const GpiInfo* entry : entries.InOrder()) {
+        left.push_back(entry->Name);
+    }
+    EXPECT_EQ(left, c.left);
+    const bool deleted = left.size() < static_cast<size_t>(c.rows);
+    EXPECT_EQ(outcome.removed.get(), deleted ? selected : nullptr)
+        << "the deleted entry is handed over, not freed while its row exists";
+    EXPECT_EQ(outcome.removedRow, deleted ? c.selectedRow : -1);
+    EXPECT_EQ(outcome.rowToSelect, c.rowToSelect);
+}
+
+constexpr unsigned kWarning = core::kMbOk | core::kMbIconWarning;
+constexpr unsigned kQuestion = core::kMbYesNo | core::kMbIconQuestion;
+
 INSTANTIATE_TEST_SUITE_P(
-    Lists, CuebellEntryRefusal,
-    ::testing::Values(RefusalCase{"Empty", 0, -1, L"The detection entry list is empty!",
-                                  L"The detection entry list is empty!"},
-                      RefusalCase{"NoSelection", 3, -1, L"No selected detection entry to edit!",
-                                  L"No selected detection entry to edit!"},
-                      RefusalCase{"SelectionBeyondTheRows", 3, 3,
-                                  L"No selected detection entry to edit!",
-                                  L"No selected detection entry to edit!"},
-                      RefusalCase{"Selected", 3, 2, nullptr, nullptr}),
+    Lists, CuebellDeleteEntry,
+    ::testing::Values(
+        DeleteCase{
+            "Empty", 0, -1, core::kIdOk, L"The detection entry list is empty!", kWarning, {}, -1},
+        DeleteCase{"NoSelection",
+                   3,
+                   -1,
+                   core::kIdOk,
+                   L"No selected detection entry to edit!",
+                   kWarning,
+                   {L"WAV_0", L"WAV_1", L"WAV_2"},
+                   -1},
+        DeleteCase{"SelectionBeyondTheRows",
+                   3,
+                   3,
+                   core::kIdOk,
+                   L"No selected detection entry to edit!",
+                   kWarning,
+                   {L"WAV_0", L"WAV_1", L"WAV_2"},
+                   -1},
+        DeleteCase{"AnsweredNo",
+                   3,
+                   1,
+                   core::kIdNo,
+                   L"Are you sure you want to delete 'WAV_1'?",
+                   kQuestion,
+                   {L"WAV_0", L"WAV_1", L"WAV_2"},
+                   -1},
+        DeleteCase{"FirstOfThree",
+                   3,
+                   0,
+                   core::kIdYes,
+                   L"Are you sure you want to delete 'WAV_0'?",
+                   kQuestion,
+                   {L"WAV_1", L"WAV_2"},
+                   0},
+        DeleteCase{"MiddleOfThree",
+                   3,
+                   1,
+                   core::kIdYes,
+                   L"Are you sure you want to delete 'WAV_1'?",
+                   kQuestion,
+                   {L"WAV_0", L"WAV_2"},
+                   1},
+        DeleteCase{"LastOfThree",
+                   3,
+                   2,
+                   core::kIdYes,
+                   L"Are you sure you want to delete 'WAV_2'?",
+                   kQuestion,
+                   {L"WAV_0", L"WAV_1"},
+                   1},
+        DeleteCase{"TheOnlyOne",
+                   1,
+                   0,
+                   core::kIdYes,
+                   L"Are you sure you want to delete 'WAV_0'?",
+                   kQuestion,
+                   {},
+                   -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CuebellEntryList, DeleteAsksWithTheEntrysName) {

@@ -16,6 +16,35 @@ bool HasSelection(int rowCount, int selectedRow) {
     return selectedRow >= 0 && selectedRow < rowCount;
 }
 
+// The entry list's refusals and question; the flag is up while the question is open.
+class EntryDeleteDialogue : public core::DeleteDialogue<GpiInfo> {
+  public:
+    EntryDeleteDialogue(core::MessageBoxPort& boxes, core::WindowHandle owner,
+                        ConfirmationFlag& flag)
+        : boxes_(boxes), owner_(owner), flag_(flag) {}
+
+    void Refuse(core::DeleteRefusalReason reason) override {
+        const int text = reason == core::DeleteRefusalReason::EmptyList
+                             ? IDS_ENTRY_LIST_EMPTY
+                             : IDS_NO_ENTRY_SELECTED_TO_DELETE;
+        ShowBoxMessage(
+            boxes_, owner_,
+            MakeBoxMessage(text, IDS_DELETE_ENTRY_CAPTION, core::kMbOk | core::kMbIconWarning));
+    }
+
+    bool Confirm(const GpiInfo& entry) override {
+        flag_.SetConfirmationOpen(1);
+        const int answer = ShowBoxMessage(boxes_, owner_, DeleteConfirmation(entry.Name));
+        flag_.SetConfirmationOpen(0);
+        return answer == core::kIdYes;
+    }
+
+  private:
+    core::MessageBoxPort& boxes_;
+    core::WindowHandle owner_;
+    ConfirmationFlag& flag_;
+};
+
 }  // namespace
 
 std::vector<EntryListColumn> EntryListColumns(int listClientWidth) {
@@ -50,29 +79,15 @@ std::vector<std::wstring> EntryNames(const EntryRefs& entries, const GpiInfo* ex
     return names;
 }
 
-int RowToSelectAfterDelete(int deletedRow, int rowsLeft) {
-    if (rowsLeft <= 0) {
-        return -1;
-    }
-    if (deletedRow < 0) {
-        return 0;
-    }
-    return std::min(deletedRow, rowsLeft - 1);
-}
-
 bool EntryButtonsEnabled(int rowCount) {
     return rowCount > 0;
 }
 
-std::optional<BoxMessage> DeleteRefusal(int rowCount, int selectedRow) {
-    const unsigned flags = core::kMbOk | core::kMbIconWarning;
-    if (rowCount <= 0) {
-        return MakeBoxMessage(IDS_ENTRY_LIST_EMPTY, IDS_DELETE_ENTRY_CAPTION, flags);
-    }
-    if (!HasSelection(rowCount, selectedRow)) {
-        return MakeBoxMessage(IDS_NO_ENTRY_SELECTED_TO_DELETE, IDS_DELETE_ENTRY_CAPTION, flags);
-    }
-    return std::nullopt;
+core::DeleteOutcome<GpiInfo> DeleteSelectedEntry(EntryRecords& entries, int selectedRow,
+                                                 core::MessageBoxPort& boxes,
+                                                 core::WindowHandle owner, ConfirmationFlag& flag) {
+    EntryDeleteDialogue dialogue(boxes, owner, flag);
+    return core::DeleteSelectedRecord(entries, selectedRow, dialogue);
 }
 
 BoxMessage DeleteConfirmation(const std::wstring& entryName) {

@@ -1,6 +1,6 @@
 // The rules of the main dialog's detection entry list that need no window: its columns
-// and cell texts, which row to select after a delete, when the entry buttons are
-// enabled, and what the Add, Edit and Delete commands show when they refuse or ask.
+// and cell texts, when the entry buttons are enabled, what the Add and Edit commands show
+// when they refuse, and the Delete command itself.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,13 @@
 
 #include "cuebell/core/box_message.h"
 #include "cuebell/model/records.h"
+#include "shared/ordered_records.h"
+#include "shared/record_delete.h"
 
 namespace cuebell {
+
+// The entries of the list, one per row, in save order.
+using EntryRecords = core::OrderedRecords<GpiInfo>;
 
 // Column identifiers, kept in each header item's data.
 constexpr int kNameColumn = 1;
@@ -34,23 +39,33 @@ std::wstring EntryCellText(const GpiInfo& entry, int columnId);
 // the entry editor checks a new or changed name against.
 std::vector<std::wstring> EntryNames(const EntryRefs& entries, const GpiInfo* excluded = nullptr);
 
-// The row to select after the row at deletedRow was removed and rowsLeft rows remain:
-// the row now at the same position, the last row when the deleted one was last, -1
-// when no row is left.
-int RowToSelectAfterDelete(int deletedRow, int rowsLeft);
-
 // The label above the description and the "Edit..." and "Delete" buttons are enabled
 // exactly when the list has a row.
 bool EntryButtonsEnabled(int rowCount);
 
-// selectedRow is -1 (or out of range) when no row is selected.
-// Delete: 10061 for an empty list, 10064 without a selection (caption 10063, warning).
-std::optional<BoxMessage> DeleteRefusal(int rowCount, int selectedRow);
-// The question before a delete: 10065 with the name, caption 10063, question, Yes/No.
+// Told while the delete confirmation is open: the main dialog keeps its About box (F1)
+// away from the question meanwhile.
+class ConfirmationFlag {
+  public:
+    virtual ~ConfirmationFlag() = default;
+    // 1 when the question opens, 0 when it closes.
+    virtual void SetConfirmationOpen(int open) = 0;
+};
+
+// The Delete command (the "Delete" button and the Delete key): refuses an empty list
+// (IDS_ENTRY_LIST_EMPTY) or a list without a selection (IDS_NO_ENTRY_SELECTED_TO_DELETE),
+// otherwise asks IDS_CONFIRM_DELETE_ENTRY with the entry's name, with the flag set while
+// the question is open; on Yes the entry leaves the list. Every box is owned by owner.
+core::DeleteOutcome<GpiInfo> DeleteSelectedEntry(EntryRecords& entries, int selectedRow,
+                                                 core::MessageBoxPort& boxes,
+                                                 core::WindowHandle owner, ConfirmationFlag& flag);
+// The question before a delete: IDS_CONFIRM_DELETE_ENTRY with the name, under
+// IDS_DELETE_ENTRY_CAPTION, question icon, Yes and No.
 BoxMessage DeleteConfirmation(const std::wstring& entryName);
 // Add: 10082 without samples (checked first), 10081 without devices (caption 10080,
 // error icon).
 std::optional<BoxMessage> AddRefusal(const SampleList& samples, const DeviceList& devices);
+// selectedRow is -1 (or out of range) when no row is selected.
 // Edit: 10061 for an empty list, 10062 without a selection (caption 10045, warning).
 std::optional<BoxMessage> EditRefusal(int rowCount, int selectedRow);
 

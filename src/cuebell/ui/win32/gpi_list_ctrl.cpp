@@ -1,10 +1,7 @@
 #include "cuebell/ui/win32/gpi_list_ctrl.h"
 
-#include <algorithm>
 #include <utility>
-
-#include "cuebell/core/box_message.h"
-#include "cuebell/core/entry_list_rules.h"
+#include <vector>
 
 namespace cuebell {
 
@@ -39,6 +36,7 @@ void CGPIListCtrl::SetupColumns() {
             GetHeader().SetItemParam(position, columns[i].id);
         }
     }
+    columns_ = FindCellColumns();
 }
 
 int CGPIListCtrl::FindColumn(int columnId) const {
@@ -61,128 +59,29 @@ CGPIListCtrl::ColumnPositions CGPIListCtrl::FindCellColumns() const {
     return positions;
 }
 
-void CGPIListCtrl::FillList(EntryList entries) {
-    // One repaint for the whole list instead of one per row, and the columns looked up
-    // once instead of for every cell.
-    SendMessage(WM_SETREDRAW, FALSE);
-    DeleteAllRows();
-    const ColumnPositions columns = FindCellColumns();
-    for (auto& entry : entries) {
-        if (!entry) {
-            continue;
-        }
-        const int row = InsertItem(GetItemCount(), L"", reinterpret_cast<LPARAM>(entry.get()));
-        if (row < 0) {
-            continue;  // the entry is freed with the working list
-        }
-        WriteCells(row, *entry, columns);
-        owned_.push_back(std::move(entry));
-    }
-    SendMessage(WM_SETREDRAW, TRUE);
-    Invalidate(true);
-    if (GetItemCount() > 0) {
-        SelectItem(0);
-        EnsureVisible(0);
-    }
-}
-
-int CGPIListCtrl::AppendRow(std::unique_ptr<GpiInfo> entry) {
-    if (!entry) {
-        return -1;
-    }
-    const int row = InsertItem(GetItemCount(), L"", reinterpret_cast<LPARAM>(entry.get()));
-    if (row < 0) {
-        return -1;
-    }
-    owned_.push_back(std::move(entry));
-    WriteCells(row, *owned_.back(), FindCellColumns());
-    SelectItem(row);
-    EnsureVisible(row);
-    return row;
-}
-
-void CGPIListCtrl::RefreshRow(int row) {
-    if (const GpiInfo* entry = EntryAt(row)) {
-        WriteCells(row, *entry, FindCellColumns());
-    }
-}
-
-void CGPIListCtrl::WriteCells(int row, const GpiInfo& entry, const ColumnPositions& columns) {
+void CGPIListCtrl::WriteCells(int row, const GpiInfo& entry) {
     for (int i = 0; i < kCellColumns; ++i) {
-        if (columns[i] >= 0) {
-            SetItemText(row, columns[i], EntryCellText(entry, kColumnIds[i]));
+        if (columns_[i] >= 0) {
+            SetItemText(row, columns_[i], EntryCellText(entry, kColumnIds[i]));
         }
     }
 }
 
 void CGPIListCtrl::DeleteSelectedEntry() {
-    const core::WindowHandle owner = reinterpret_cast<core::WindowHandle>(GetHwnd());
-    const int rows = GetItemCount();
     const int selected = SelectedRow();
-    if (const auto refusal = DeleteRefusal(rows, selected)) {
-        ShowBoxMessage(boxes_, owner, *refusal);
+    core::DeleteOutcome<GpiInfo> deleted = cuebell::DeleteSelectedEntry(
+        Records(), selected, boxes_, reinterpret_cast<core::WindowHandle>(GetHwnd()), owner_);
+    if (!deleted.removed) {
         return;
     }
-    const GpiInfo* entry = EntryAt(selected);
-    const BoxMessage question = DeleteConfirmation(entry ? entry->Name : std::wstring());
-    owner_.SetConfirmationOpen(1);
-    const int answer = ShowBoxMessage(boxes_, owner, question);
-    owner_.SetConfirmationOpen(0);
-    if (answer != core::kIdYes) {
-        return;
-    }
-    RemoveRow(selected);
-    const int next = RowToSelectAfterDelete(selected, GetItemCount());
-    if (next >= 0) {
-        SelectItem(next);
-        EnsureVisible(next);
+    DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
+    if (deleted.rowToSelect >= 0) {
+        SelectItem(deleted.rowToSelect);
+        EnsureVisible(deleted.rowToSelect);
     }
     // With no row left no selection changes, and the description must not go on
     // describing the deleted entry.
     owner_.RebuildDescription();
-}
-
-void CGPIListCtrl::DeleteAllRows() {
-    DeleteAllItems();
-    owned_.clear();
-}
-
-void CGPIListCtrl::RemoveRow(int row) {
-    const GpiInfo* entry = EntryAt(row);
-    DeleteItem(row);
-    Free(entry);
-}
-
-void CGPIListCtrl::Free(const GpiInfo* entry) {
-    auto it = std::find_if(owned_.begin(), owned_.end(),
-                           [entry](const std::unique_ptr<GpiInfo>& e) { return e.get() == entry; });
-    if (it != owned_.end()) {
-        owned_.erase(it);
-    }
-}
-
-EntryRefs CGPIListCtrl::EntriesInListOrder() const {
-    EntryRefs entries;
-    const int rows = GetItemCount();
-    entries.reserve(static_cast<size_t>(std::max(rows, 0)));
-    for (int row = 0; row < rows; ++row) {
-        if (GpiInfo* entry = EntryAt(row)) {
-            entries.push_back(entry);
-        }
-    }
-    return entries;
-}
-
-GpiInfo* CGPIListCtrl::EntryAt(int row) const {
-    if (row < 0 || row >= GetItemCount()) {
-        return nullptr;
-    }
-    GpiInfo* entry = reinterpret_cast<GpiInfo*>(GetItemData(row));
-    // Only entries the list owns are handed out.
-    const bool owned =
-        std::any_of(owned_.begin(), owned_.end(),
-                    [entry](const std::unique_ptr<GpiInfo>& e) { return e.get() == entry; });
-    return owned ? entry : nullptr;
 }
 
 LRESULT CGPIListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

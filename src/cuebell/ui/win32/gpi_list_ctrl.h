@@ -1,18 +1,16 @@
-// The main dialog's detection entry list (control 1007): one row per entry, in save
-// order. The rows own their entries; each row's item data points to its entry, and its
+// The main dialog's detection entry list (IDC_ENTRY_LIST): one row per entry, in save
+// order. The list owns its entries; each row's item data points to its entry, and its
 // cells are copies of the entry's name, action and comment, refreshed explicitly.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
-#include <memory>
-#include <vector>
 
+#include "cuebell/core/entry_list_rules.h"
 #include "cuebell/model/records.h"
 #include "shared/message_box_port.h"
-#include "shared/win32/controls.h"
-#include "shared/win32/subclass.h"
+#include "shared/win32/record_list_view.h"
 
 namespace cuebell {
 
@@ -20,20 +18,16 @@ namespace cuebell {
 // Insert key.
 constexpr UINT kAddEntryMessage = WM_USER + 6;
 
-// What the list needs from the dialog it lives in.
-class GpiListOwner {
+// What the list needs from the dialog it lives in: the confirmation-open flag and the
+// description of the selected entry.
+class GpiListOwner : public ConfirmationFlag {
   public:
-    virtual ~GpiListOwner() = default;
-    // 1 while the delete confirmation is open, 0 otherwise.
-    virtual void SetConfirmationOpen(int open) = 0;
     virtual void RebuildDescription() = 0;
 };
 
-class CGPIListCtrl : public win32::CSubclassed<win32::CListView> {
+class CGPIListCtrl : public win32::CRecordListView<GpiInfo> {
   public:
     CGPIListCtrl(core::MessageBoxPort& boxes, GpiListOwner& owner);
-    CGPIListCtrl(const CGPIListCtrl&) = delete;
-    CGPIListCtrl& operator=(const CGPIListCtrl&) = delete;
 
     // Binds the list to the dialog's control and adds the extended styles full-row
     // select, border select and double buffering to the ones it has.
@@ -47,42 +41,30 @@ class CGPIListCtrl : public win32::CSubclassed<win32::CListView> {
 
     // Removes every row (their entries go with them), then shows the entries in order and
     // selects the first row.
-    void FillList(EntryList entries);
-    // Appends a row holding the entry and selects it; returns its position, -1 when the
-    // row could not be inserted (the entry is then freed).
-    int AppendRow(std::unique_ptr<GpiInfo> entry);
-    // Rewrites the row's cells from its entry.
-    void RefreshRow(int row);
+    void FillList(EntryList entries) { FillRows(std::move(entries)); }
     // The delete command: refuses on an empty list or without a selection, otherwise asks
     // and, on Yes, deletes the selected entry and selects the row that takes its place.
     void DeleteSelectedEntry();
-    // Deletes every entry and removes every row.
-    void DeleteAllRows();
 
-    EntryRefs EntriesInListOrder() const;
+    EntryRefs EntriesInListOrder() const { return RecordsInOrder(); }
     // The entry of the row; null when there is no such row.
-    GpiInfo* EntryAt(int row) const;
-    // The selected row, -1 when none is.
-    int SelectedRow() const { return GetSelectedIndex(); }
+    GpiInfo* EntryAt(int row) const { return RecordAt(row); }
 
   protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void WriteCells(int row, const GpiInfo& entry) override;
 
   private:
     // The columns of the name, the action and the comment, in this order.
     static constexpr int kCellColumns = 3;
     using ColumnPositions = std::array<int, kCellColumns>;
     ColumnPositions FindCellColumns() const;
-    void WriteCells(int row, const GpiInfo& entry, const ColumnPositions& columns);
-    // Removes the row and frees its entry.
-    void RemoveRow(int row);
-    void Free(const GpiInfo* entry);
 
     core::MessageBoxPort& boxes_;
     GpiListOwner& owner_;
-    // Every entry a row points to. Freed with their rows, and at the latest with the
-    // list object, so that no entry outlives it even when the window went first.
-    std::vector<std::unique_ptr<GpiInfo>> owned_;
+    // Where the cells go, looked up by identifier once the columns are set up rather than
+    // for every cell.
+    ColumnPositions columns_{-1, -1, -1};
 };
 
 }  // namespace cuebell

@@ -1,0 +1,115 @@
+// A report-style list view that shows an ordered list of records, one row each, and owns
+// them: row n shows record n of its OrderedRecords, and each row's item data points to
+// its record. A row is removed before its record is freed, so no row ever points at a
+// freed record. Derived lists say how a record fills its row's cells.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "controls.h"
+#include "shared/ordered_records.h"
+#include "subclass.h"
+
+namespace win32 {
+
+template <class T>
+class CRecordListView : public CSubclassed<CListView> {
+  public:
+    CRecordListView() = default;
+    CRecordListView(const CRecordListView&) = delete;
+    CRecordListView& operator=(const CRecordListView&) = delete;
+
+    // Removes every row (their records go with them), then shows the records in order
+    // and selects the first row. A record whose row cannot be inserted is freed.
+    void FillRows(std::vector<std::unique_ptr<T>> records) {
+        // One repaint for the whole list instead of one per row.
+        SendMessage(WM_SETREDRAW, FALSE);
+        DeleteAllRows();
+        for (std::unique_ptr<T>& record : records) {
+            InsertRow(std::move(record));
+        }
+        SendMessage(WM_SETREDRAW, TRUE);
+        Invalidate(true);
+        if (GetItemCount() > 0) {
+            SelectItem(0);
+            EnsureVisible(0);
+        }
+    }
+
+    // Appends a row showing the record and selects it; returns its position, -1 when the
+    // row could not be inserted (the record is then freed).
+    int AppendRow(std::unique_ptr<T> record) {
+        const int row = InsertRow(std::move(record));
+        if (row >= 0) {
+            SelectItem(row);
+            EnsureVisible(row);
+        }
+        return row;
+    }
+
+    // Rewrites the row's cells from its record.
+    void RefreshRow(int row) {
+        if (const T* record = RecordAt(row)) {
+            WriteCells(row, *record);
+        }
+    }
+
+    // Removes the row, then frees its record.
+    void RemoveRow(int row) { DeleteRowOf(records_.Remove(row), row); }
+
+    // Removes every row, then frees every record.
+    void DeleteAllRows() {
+        DeleteAllItems();
+        records_.Clear();
+    }
+
+    // The record the row shows; null when there is no such row, or the row does not
+    // point at the record the list holds in its place.
+    T* RecordAt(int row) const {
+        T* record = records_.At(row);
+        return record != nullptr && reinterpret_cast<T*>(GetItemData(row)) == record ? record
+                                                                                     : nullptr;
+    }
+    // The row that shows the record; -1 when the list does not hold it.
+    int RowOf(const T* record) const { return records_.RowOf(record); }
+    std::vector<T*> RecordsInOrder() const { return records_.InOrder(); }
+    // The selected row, -1 when none is.
+    int SelectedRow() const { return GetSelectedIndex(); }
+
+  protected:
+    // Writes the row's cells from its record.
+    virtual void WriteCells(int row, const T& record) = 0;
+
+    // The records in row order, for the core's commands on them. A command that takes a
+    // record out hands it to DeleteRowOf.
+    core::OrderedRecords<T>& Records() { return records_; }
+    // Removes the row of a record already taken out of the list, then frees the record.
+    void DeleteRowOf(std::unique_ptr<T> removed, int row) {
+        if (removed) {
+            DeleteItem(row);
+        }
+    }
+
+  private:
+    int InsertRow(std::unique_ptr<T> record) {
+        if (!record) {
+            return -1;
+        }
+        const int row = InsertItem(GetItemCount(), L"", reinterpret_cast<LPARAM>(record.get()));
+        if (row < 0) {
+            return -1;
+        }
+        // The list is never sorted: the row inserted at the end is the record appended.
+        records_.Append(std::move(record));
+        WriteCells(row, *records_.At(row));
+        return row;
+    }
+
+    core::OrderedRecords<T> records_;
+};
+
+}  // namespace win32
