@@ -2,10 +2,10 @@
 // header says, and reports its one audio stream.
 #pragma once
 
-#include "cx840_ids.h"
 #include "module.h"
 #include "shared/simulator_config.h"
 #include "shared/wav_info.h"
+#include "shared/win32/cx840_ids.h"
 
 namespace cx840sim {
 

@@ -2,9 +2,9 @@
 // it was created, one board selected at a time (the first, until another is selected).
 #pragma once
 
-#include "cx840_ids.h"
 #include "module.h"
 #include "shared/simulator_config.h"
+#include "shared/win32/cx840_ids.h"
 
 namespace cx840sim {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "board_simulator_fixture.h"
-#include "cx840_ids.h"
 #include "shared/win32/com_board_driver.h"
+#include "shared/win32/cx840_ids.h"
 
 namespace simtest {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "cx840_ids.h"
+#include "shared/win32/cx840_ids.h"
 
 namespace core {
 

@@ -1,6 +1,8 @@
-// The registry port over the Win32 Reg* API. The programs are 32-bit, so under a
-// 64-bit Windows or Wine they see the 32-bit view of HKEY_LOCAL_MACHINE\Software,
-// the one the detection plug-ins read; no view flag is passed on purpose.
+// The registry port over the Win32 Reg* API. Every key is opened and created with
+// KEY_WOW64_32KEY: the detection plug-ins and the playout program are 32-bit and read
+// the 32-bit view of HKEY_LOCAL_MACHINE\Software, and the flag keeps a 64-bit build of
+// the programs (the one the Windows tests run) in that same view. A 32-bit build sees
+// that view anyway.
 #pragma once
 
 #include "shared/registry_port.h"

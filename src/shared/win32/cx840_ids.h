@@ -1,8 +1,9 @@
-// The board simulator's COM contract: class and interface identifiers, the interfaces
-// with their methods at the positions the programs call, the result codes and the
-// stream-information record. The simulator (cx840sim.dll) implements these; the
-// programs' COM client calls them. A method's position is its index in the interface's
-// method table, IUnknown's three methods counted.
+// The COM contract between the programs and the board maker's components: class and
+// interface identifiers, the interfaces with their methods at the positions the programs
+// call, the result codes and the stream-information record. The programs' COM client
+// (com_board_driver) calls them; the board maker's components implement them, and so does
+// our board simulator (cx840sim.dll), which includes this header from here. A method's
+// position is its index in the interface's method table, IUnknown's three methods counted.
 #pragma once
 
 #include <objbase.h>
