@@ -1,0 +1,53 @@
+// The device manager (template 132): lists copies of the owner's devices and adds, edits
+// and deletes them through the device editor. The owner's devices are replaced by the
+// rows' records, in row order, only on OK; Cancel leaves them as they were.
+#pragma once
+
+#include <windows.h>
+
+#include "cuebell/editors/win32/device_add_edit_dlg.h"
+#include "cuebell/editors/win32/device_list_ctrl.h"
+#include "cuebell/model/records.h"
+#include "shared/system_port.h"
+#include "shared/win32/dialog.h"
+
+namespace cuebell {
+
+// What the manager works on: the owner's devices (replaced on OK), its board list, its
+// detection entries in list order (read only, for the usage checks), and the ports.
+struct DeviceManagerInputs {
+    DeviceList& devices;
+    const core::StringList& boards;
+    EntryRefs entries;
+    core::MessageBoxPort& boxes;
+    core::BoardDriverPort& boardDriver;
+    core::SystemPort& system;  // the identifiers of new devices
+};
+
+class CDeviceManagerDlg : public win32::CDialog, private DeviceListOwner {
+  public:
+    CDeviceManagerDlg(HINSTANCE resources, const DeviceManagerInputs& inputs);
+
+    // DoModal(owner) answers IDOK after the owner's devices were replaced, IDCANCEL when
+    // they are unchanged.
+
+  protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnOK() override;
+    void OnDestroy() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+  private:
+    void AddDevice();
+    void EditSelectedDevice();
+    void DeleteSelectedDevice() override;
+    void RefreshButtons();
+    DeviceEditorContext EditorContext() const;
+    core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
+
+    DeviceManagerInputs inputs_;
+    CDeviceListCtrl list_;
+};
+
+}  // namespace cuebell
