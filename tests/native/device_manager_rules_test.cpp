@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -50,162 +49,144 @@ TEST(DeviceListColumnsTest, NameTakesWhatTheRateAndIntervalLeave) {
 
 // --- The boxes of Edit and Delete, and whether the command goes on.
 
-struct Box {
-    std::wstring text, caption;
+using Confirm = bool (*)(core::MessageBoxPort&, core::WindowHandle, int, const DeviceInfo*,
+                         const EntryRefs&);
+
+struct CommandCase {
+    Confirm confirm;
+    int rowCount;
+    bool selected;
+    std::vector<std::wstring> users;  // the entries on the selected device
+    int answer;                       // to a Yes/No box
+    bool goesOn;
+    std::wstring text, caption;  // the box shown; no text: none
     unsigned flags;
 };
 
-struct SequenceCase {
-    const char* what;
-    bool (*confirm)(core::MessageBoxPort&, core::WindowHandle, int, const DeviceInfo*,
-                    const EntryRefs&);
-    int rowCount;
-    bool selected;
-    std::vector<std::wstring> users;  // names of the entries on the selected device
-    int answer;                       // to a Yes/No box
-    bool goesOn;
-    std::vector<Box> boxes;
-};
-
-class DeviceCommandTest : public ::testing::TestWithParam<SequenceCase> {};
-
-TEST_P(DeviceCommandTest, ShowsTheBoxesInOrderAndGoesOnOnlyWhenAllowed) {
-    const SequenceCase& c = GetParam();
-    const DeviceInfo device = Device(L"CX840 Input 2 B1", 48000, 14, L"{dev-1}");
-    // Entries on other devices, and one on a device id differing only in case, never count.
-    std::vector<GpiInfo> entries{Entry(L"WAV_Other", L"{dev-2}"), Entry(L"WAV_Case", L"{DEV-1}")};
-    for (const auto& name : c.users) {
-        entries.push_back(Entry(name, L"{dev-1}"));
-    }
-    EntryRefs refs;
-    for (auto& entry : entries) {
-        refs.push_back(&entry);
-    }
-    core::MemoryMessageBox boxes;
-    boxes.SetDefaultAnswer(c.answer);
-    const bool goesOn = c.confirm(boxes, 42, c.rowCount, c.selected ? &device : nullptr, refs);
-    EXPECT_EQ(goesOn, c.goesOn);
-    ASSERT_EQ(boxes.Calls().size(), c.boxes.size());
-    for (size_t i = 0; i < c.boxes.size(); ++i) {
-        EXPECT_EQ(boxes.Calls()[i].owner, 42u);
-        EXPECT_EQ(boxes.Calls()[i].text, c.boxes[i].text);
-        EXPECT_EQ(boxes.Calls()[i].caption, c.boxes[i].caption);
-        EXPECT_EQ(boxes.Calls()[i].flags, c.boxes[i].flags);
-    }
-}
-
 constexpr unsigned kError = core::kMbOk | core::kMbIconError;
-constexpr unsigned kExclamation = core::kMbOk | core::kMbIconWarning;
 constexpr unsigned kWarnYesNo = core::kMbYesNo | core::kMbIconWarning;
 constexpr unsigned kAskYesNo = core::kMbYesNo | core::kMbIconQuestion;
-const wchar_t kUsedByOne[] = L"The selected device is used by the detection entry: \n1) WAV_News.";
-const wchar_t kUsedByFour[] =
-    L"The selected device is used by the detection entries: \n1) WAV_A;\n2) WAV_B;\n3) WAV_C;\n...";
-const wchar_t kAskDelete[] = L"Are you sure you want to delete 'CX840 Input 2 B1'?";
+const std::wstring kUsedByOne =
+    L"The selected device is used by the detection entry: \n1) WAV_News.\n\nContinue anyway?";
+const std::wstring kUsedByFour =
+    L"The selected device is used by the detection entries: \n1) WAV_A;\n2) WAV_B;\n3) WAV_C;"
+    L"\n...\n\nContinue anyway?";
+const std::wstring kAskDelete = L"Are you sure you want to delete 'CX840 Input 2 B1'?";
+const std::wstring kNoSelection = L"There is no selected device to delete!";
 
-INSTANTIATE_TEST_SUITE_P(
-    EditAndDelete, DeviceCommandTest,
-    ::testing::Values(
-        SequenceCase{"edit empty list",
-                     ConfirmDeviceEdit,
-                     0,
-                     false,
-                     {},
-                     core::kIdYes,
-                     false,
-                     {{L"Devices list is empty!", L"Devices list", kError}}},
-        SequenceCase{"edit without selection",
-                     ConfirmDeviceEdit,
-                     2,
-                     false,
-                     {},
-                     core::kIdYes,
-                     false,
-                     {{L"No item selected!", L"Devices list", kError}}},
-        SequenceCase{"edit unused device", ConfirmDeviceEdit, 2, true, {}, core::kIdNo, true, {}},
-        SequenceCase{
-            "edit used device, Yes",
-            ConfirmDeviceEdit,
-            2,
-            true,
-            {L"WAV_News"},
-            core::kIdYes,
-            true,
-            {{std::wstring(kUsedByOne) + L"\n\nContinue anyway?", L"Edit device", kWarnYesNo}}},
-        SequenceCase{
-            "edit used device, No",
-            ConfirmDeviceEdit,
-            2,
-            true,
-            {L"WAV_A", L"WAV_B", L"WAV_C", L"WAV_D"},
-            core::kIdNo,
-            false,
-            {{std::wstring(kUsedByFour) + L"\n\nContinue anyway?", L"Edit device", kWarnYesNo}}},
-        SequenceCase{"delete empty list",
-                     ConfirmDeviceDelete,
-                     0,
-                     false,
-                     {},
-                     core::kIdYes,
-                     false,
-                     {{L"There is no selected device to delete!", L"Delete device", kError}}},
-        SequenceCase{"delete without selection",
-                     ConfirmDeviceDelete,
-                     3,
-                     false,
-                     {},
-                     core::kIdYes,
-                     false,
-                     {{L"There is no selected device to delete!", L"Delete device", kExclamation}}},
-        SequenceCase{"delete device used by one",
-                     ConfirmDeviceDelete,
-                     3,
-                     true,
-                     {L"WAV_News"},
-                     core::kIdYes,
-                     false,
-                     {{L"Cannot delete the selected device: it is used by the detection entry: "
-                       L"\n1) WAV_News.",
-                       L"Delete device", kError}}},
-        SequenceCase{"delete device used by two",
-                     ConfirmDeviceDelete,
-                     3,
-                     true,
-                     {L"WAV_News", L"WAV_Sport"},
-                     core::kIdYes,
-                     false,
-                     {{L"Cannot delete the selected device: it is used by the detection "
-                       L"entries: \n1) WAV_News;\n2) WAV_Sport.",
-                       L"Delete device", kError}}},
-        SequenceCase{"delete unused, Yes",
-                     ConfirmDeviceDelete,
-                     3,
-                     true,
-                     {},
-                     core::kIdYes,
-                     true,
-                     {{kAskDelete, L"Delete device", kAskYesNo}}},
-        SequenceCase{"delete unused, No",
-                     ConfirmDeviceDelete,
-                     3,
-                     true,
-                     {},
-                     core::kIdNo,
-                     false,
-                     {{kAskDelete, L"Delete device", kAskYesNo}}}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& c : name) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+TEST(DeviceCommandTest, ShowsTheFirstBoxThatAppliesAndGoesOnOnlyWhenAllowed) {
+    const std::vector<std::wstring> four{L"WAV_A", L"WAV_B", L"WAV_C", L"WAV_D"};
+    const CommandCase cases[] = {
+        {ConfirmDeviceEdit,
+         0,
+         false,
+         {},
+         core::kIdYes,
+         false,
+         L"Devices list is empty!",
+         L"Devices list",
+         kError},
+        {ConfirmDeviceEdit,
+         2,
+         false,
+         {},
+         core::kIdYes,
+         false,
+         L"No item selected!",
+         L"Devices list",
+         kError},
+        {ConfirmDeviceEdit, 2, true, {}, core::kIdNo, true, L"", L"", 0},
+        {ConfirmDeviceEdit,
+         2,
+         true,
+         {L"WAV_News"},
+         core::kIdYes,
+         true,
+         kUsedByOne,
+         L"Edit device",
+         kWarnYesNo},
+        {ConfirmDeviceEdit, 2, true, four, core::kIdNo, false, kUsedByFour, L"Edit device",
+         kWarnYesNo},
+        {ConfirmDeviceDelete,
+         0,
+         false,
+         {},
+         core::kIdYes,
+         false,
+         kNoSelection,
+         L"Delete device",
+         kError},
+        {ConfirmDeviceDelete,
+         3,
+         false,
+         {},
+         core::kIdYes,
+         false,
+         kNoSelection,
+         L"Delete device",
+         core::kMbOk | core::kMbIconWarning},
+        {ConfirmDeviceDelete,
+         3,
+         true,
+         {L"WAV_News"},
+         core::kIdYes,
+         false,
+         L"Cannot delete the selected device: it is used by the detection entry: \n1) WAV_News.",
+         L"Delete device",
+         kError},
+        {ConfirmDeviceDelete,
+         3,
+         true,
+         {L"WAV_News", L"WAV_Sport"},
+         core::kIdYes,
+         false,
+         L"Cannot delete the selected device: it is used by the detection entries: \n"
+         L"1) WAV_News;\n2) WAV_Sport.",
+         L"Delete device",
+         kError},
+        {ConfirmDeviceDelete,
+         3,
+         true,
+         {},
+         core::kIdYes,
+         true,
+         kAskDelete,
+         L"Delete device",
+         kAskYesNo},
+        {ConfirmDeviceDelete,
+         3,
+         true,
+         {},
+         core::kIdNo,
+         false,
+         kAskDelete,
+         L"Delete device",
+         kAskYesNo},
+    };
+    const DeviceInfo device = Device(L"CX840 Input 2 B1", 48000, 14, L"{dev-1}");
+    for (const CommandCase& c : cases) {
+        // Entries on other devices, and one whose device id differs only in case, never count.
+        std::vector<GpiInfo> entries{Entry(L"WAV_Other", L"{dev-2}"),
+                                     Entry(L"WAV_Case", L"{DEV-1}")};
+        for (const auto& name : c.users) {
+            entries.push_back(Entry(name, L"{dev-1}"));
         }
-        return name;
-    });
-
-TEST(DeviceNamesTest, RowOrderWithoutGaps) {
-    const DeviceInfo a = Device(L"CX840 Input 1 B1", 8000, 12, L"{a}");
-    const DeviceInfo b = Device(L"CX840 Input 3 B2", 44100, 14, L"{b}");
-    EXPECT_EQ(DeviceNames({&b, nullptr, &a}),
-              (std::vector<std::wstring>{L"CX840 Input 3 B2", L"CX840 Input 1 B1"}));
+        EntryRefs refs;
+        for (auto& entry : entries) {
+            refs.push_back(&entry);
+        }
+        core::MemoryMessageBox boxes;
+        boxes.SetDefaultAnswer(c.answer);
+        EXPECT_EQ(c.confirm(boxes, 42, c.rowCount, c.selected ? &device : nullptr, refs), c.goesOn)
+            << c.text;
+        ASSERT_EQ(boxes.Calls().size(), c.text.empty() ? 0u : 1u) << c.text;
+        if (!c.text.empty()) {
+            EXPECT_EQ(boxes.Calls()[0].owner, 42u);
+            EXPECT_EQ(boxes.Calls()[0].text, c.text);
+            EXPECT_EQ(boxes.Calls()[0].caption, c.caption);
+            EXPECT_EQ(boxes.Calls()[0].flags, c.flags);
+        }
+    }
 }
 
 }  // namespace
