@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "cuebell/core/entry_list_rules.h"
 #include "cuebell/editors/device_manager_rules.h"
 #include "cuebell/model/model.h"
 #include "cuebell/resource.h"
+#include "shared/record_delete.h"
 
 namespace cuebell {
 
@@ -104,7 +104,7 @@ void CDeviceManagerDlg::DeleteSelectedDevice() {
         return;
     }
     list_.RemoveRow(row);
-    const int next = RowToSelectAfterDelete(row, list_.RowCount());
+    const int next = core::RowToSelectAfterDelete(row, list_.RowCount());
     if (next >= 0) {
         list_.SelectItem(next);
         list_.EnsureVisible(next);
