@@ -3,6 +3,8 @@
 #include "cuebell/core/box_message.h"
 #include "cuebell/core/description.h"
 #include "cuebell/core/entry_list_rules.h"
+#include "cuebell/editors/win32/device_manager_dlg.h"
+#include "cuebell/editors/win32/general_settings_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
 #include "cuebell/ui/win32/about_dlg.h"
@@ -125,10 +127,13 @@ bool CCuebellDlg::OnCommand(int id, int code, HWND) {
             UpdateEntryButtons();
             return true;
         case IDC_SAMPLES:
+            // The sample manager opens here once it is part of the program.
+            return true;
         case IDC_DEVICES:
+            OpenDeviceManager();
+            return true;
         case IDC_GENERAL:
-            // The sample manager, the device manager and the general settings open here
-            // once the editors are part of the program.
+            OpenGeneralSettings();
             return true;
         default:
             return false;
@@ -171,6 +176,26 @@ void CCuebellDlg::EditSelectedEntry() {
     }
     // The entry editor opens here once the editors are part of the program; until then
     // nothing changes.
+}
+
+void CCuebellDlg::OpenDeviceManager() {
+    CDeviceManagerDlg manager(
+        Resources(),
+        DeviceManagerInputs{session_.Devices(), session_.Boards(), list_.EntriesInListOrder(),
+                            ports_.boxes, ports_.boardDriver, ports_.system});
+    if (manager.DoModal(hwnd_) == IDOK) {
+        // The entries keep their devices by identifier; their descriptions show the
+        // devices' new names, rates and intervals.
+        RebuildDescription();
+    }
+}
+
+void CCuebellDlg::OpenGeneralSettings() {
+    CGeneralSettingsDlg settings(Resources(), session_.General());
+    if (settings.DoModal(hwnd_) == IDOK) {
+        // Samples that use the general threshold show its new value.
+        RebuildDescription();
+    }
 }
 
 void CCuebellDlg::UpdateEntryButtons() {

@@ -48,6 +48,8 @@ class CCuebellDlg : public win32::CMainDialog, private GpiListOwner {
     void AddEntry();
     void EditSelectedEntry();
     void UpdateEntryButtons();
+    void OpenDeviceManager();
+    void OpenGeneralSettings();
     core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
 
     CuebellPorts ports_;
