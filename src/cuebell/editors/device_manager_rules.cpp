@@ -46,7 +46,7 @@ std::wstring DeviceCellText(const DeviceInfo& device, int columnId) {
     }
 }
 
-std::vector<std::wstring> DeviceNames(const std::vector<const DeviceInfo*>& rows) {
+std::vector<std::wstring> DeviceNames(const std::vector<DeviceInfo*>& rows) {
     std::vector<std::wstring> names;
     for (const DeviceInfo* device : rows) {
         if (device) {

@@ -30,7 +30,7 @@ std::vector<DeviceListColumn> DeviceListColumns(int listClientWidth);
 std::wstring DeviceCellText(const DeviceInfo& device, int columnId);
 
 // The names of the devices in row order: a new device must differ from every one.
-std::vector<std::wstring> DeviceNames(const std::vector<const DeviceInfo*>& rows);
+std::vector<std::wstring> DeviceNames(const std::vector<DeviceInfo*>& rows);
 
 // "Edit..." and "Delete" are enabled exactly when the list has a row.
 bool DeviceButtonsEnabled(int rowCount);

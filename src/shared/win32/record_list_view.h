@@ -1,12 +1,15 @@
 // A report-style list view that shows an ordered list of records, one row each, and owns
 // them: row n shows record n of its OrderedRecords, and each row's item data points to
 // its record. A row is removed before its record is freed, so no row ever points at a
-// freed record. Derived lists say how a record fills its row's cells.
+// freed record. Each column carries an identifier in its header item's data, so cells are
+// found by what they show, not by position. Derived lists say how a record fills its
+// row's cells.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -16,12 +19,47 @@
 
 namespace win32 {
 
+struct ListViewColumn {
+    int id;  // kept in the header item's data
+    std::wstring title;
+    int width;                 // pixels
+    int format = LVCFMT_LEFT;  // the list keeps its first column left-aligned whatever
+};
+
 template <class T>
 class CRecordListView : public CSubclassed<CListView> {
   public:
     CRecordListView() = default;
     CRecordListView(const CRecordListView&) = delete;
     CRecordListView& operator=(const CRecordListView&) = delete;
+
+    // Deletes every column (last to first), then inserts these, each tagged with its
+    // identifier.
+    void SetupColumns(const std::vector<ListViewColumn>& columns) {
+        for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
+            DeleteColumn(column);
+        }
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const int position = InsertColumn(static_cast<int>(i), columns[i].title,
+                                              columns[i].width, columns[i].format);
+            if (position >= 0) {
+                GetHeader().SetItemParam(position, columns[i].id);
+            }
+        }
+    }
+
+    // Position of the column tagged with the identifier; -1 when there is none.
+    int FindColumn(int columnId) const {
+        const CHeader header = GetHeader();
+        const int count = header.GetItemCount();
+        for (int position = 0; position < count; ++position) {
+            LPARAM tag = 0;
+            if (header.GetItemParam(position, &tag) && tag == columnId) {
+                return position;
+            }
+        }
+        return -1;
+    }
 
     // Removes every row (their records go with them), then shows the records in order
     // and selects the first row. A record whose row cannot be inserted is freed.
@@ -77,6 +115,7 @@ class CRecordListView : public CSubclassed<CListView> {
     // The row that shows the record; -1 when the list does not hold it.
     int RowOf(const T* record) const { return records_.RowOf(record); }
     std::vector<T*> RecordsInOrder() const { return records_.InOrder(); }
+    int RowCount() const { return records_.Count(); }
     // The selected row, -1 when none is.
     int SelectedRow() const { return GetSelectedIndex(); }
 

@@ -15,17 +15,23 @@ bool CDeviceListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
 
 void CDeviceListCtrl::SetupDeviceColumns() {
     const RECT client = GetClientRect();
-    std::vector<ListViewColumn> columns;
+    std::vector<win32::ListViewColumn> columns;
     for (const DeviceListColumn& column : DeviceListColumns(client.right - client.left)) {
         // The list view keeps its first column left-aligned whatever it is given.
         const int format = columns.empty() ? LVCFMT_LEFT : LVCFMT_CENTER;
-        columns.push_back(ListViewColumn{column.id, column.title, column.width, format});
+        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width, format});
     }
     SetupColumns(columns);
 }
 
-std::wstring CDeviceListCtrl::CellText(const DeviceInfo& device, int columnId) const {
-    return DeviceCellText(device, columnId);
+void CDeviceListCtrl::WriteCells(int row, const DeviceInfo& device) {
+    const win32::CHeader header = GetHeader();
+    for (int position = 0; position < header.GetItemCount(); ++position) {
+        LPARAM columnId = 0;
+        if (header.GetItemParam(position, &columnId)) {
+            SetItemText(row, position, DeviceCellText(device, static_cast<int>(columnId)));
+        }
+    }
 }
 
 LRESULT CDeviceListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "cuebell/editors/win32/owning_list_view.h"
 #include "cuebell/model/records.h"
+#include "shared/win32/record_list_view.h"
 
 namespace cuebell {
 
@@ -22,7 +22,7 @@ class DeviceListOwner {
     virtual void DeleteSelectedDevice() = 0;
 };
 
-class CDeviceListCtrl : public COwningListView<DeviceInfo> {
+class CDeviceListCtrl : public win32::CRecordListView<DeviceInfo> {
   public:
     explicit CDeviceListCtrl(DeviceListOwner& owner) : owner_(owner) {}
 
@@ -32,7 +32,7 @@ class CDeviceListCtrl : public COwningListView<DeviceInfo> {
     void SetupDeviceColumns();
 
   protected:
-    std::wstring CellText(const DeviceInfo& device, int columnId) const override;
+    void WriteCells(int row, const DeviceInfo& device) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:

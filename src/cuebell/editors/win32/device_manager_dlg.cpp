@@ -62,7 +62,7 @@ bool CDeviceManagerDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 void CDeviceManagerDlg::OnOK() {
     DeviceList devices;
-    for (const DeviceInfo* device : list_.Records()) {
+    for (const DeviceInfo* device : list_.RecordsInOrder()) {
         devices.push_back(*device);
     }
     inputs_.devices = std::move(devices);
@@ -70,12 +70,12 @@ void CDeviceManagerDlg::OnOK() {
 }
 
 void CDeviceManagerDlg::OnDestroy() {
-    list_.RemoveAllRows();
+    list_.DeleteAllRows();
 }
 
 void CDeviceManagerDlg::AddDevice() {
     auto device = std::make_unique<DeviceInfo>(NewDeviceInfo(inputs_.system));
-    CDeviceAddEditDlg editor(EditorContext(), device.get(), DeviceNames(list_.Records()));
+    CDeviceAddEditDlg editor(EditorContext(), device.get(), DeviceNames(list_.RecordsInOrder()));
     if (editor.DoModal(hwnd_) != IDOK) {
         return;
     }

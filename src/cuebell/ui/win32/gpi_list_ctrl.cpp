@@ -25,30 +25,13 @@ bool CGPIListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
 }
 
 void CGPIListCtrl::SetupColumns() {
-    for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
-        DeleteColumn(column);
-    }
     const RECT client = GetClientRect();
-    const std::vector<EntryListColumn> columns = EntryListColumns(client.right - client.left);
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const int position = InsertColumn(static_cast<int>(i), columns[i].title, columns[i].width);
-        if (position >= 0) {
-            GetHeader().SetItemParam(position, columns[i].id);
-        }
+    std::vector<win32::ListViewColumn> columns;
+    for (const EntryListColumn& column : EntryListColumns(client.right - client.left)) {
+        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width});
     }
+    CRecordListView::SetupColumns(columns);
     columns_ = FindCellColumns();
-}
-
-int CGPIListCtrl::FindColumn(int columnId) const {
-    const win32::CHeader header = GetHeader();
-    const int count = header.GetItemCount();
-    for (int position = 0; position < count; ++position) {
-        LPARAM tag = 0;
-        if (header.GetItemParam(position, &tag) && tag == columnId) {
-            return position;
-        }
-    }
-    return -1;
 }
 
 CGPIListCtrl::ColumnPositions CGPIListCtrl::FindCellColumns() const {

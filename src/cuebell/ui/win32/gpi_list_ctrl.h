@@ -36,8 +36,6 @@ class CGPIListCtrl : public win32::CRecordListView<GpiInfo> {
     // Deletes every column, then inserts Name, Action and Comment, each header item
     // tagged with its column identifier.
     void SetupColumns();
-    // Position of the column tagged with the identifier; -1 when there is none.
-    int FindColumn(int columnId) const;
 
     // Removes every row (their entries go with them), then shows the entries in order and
     // selects the first row.
