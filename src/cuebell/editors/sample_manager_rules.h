@@ -1,0 +1,105 @@
+// The sample manager's rules without the window: the list's columns and cell texts, the
+// cell tooltips, the refusals and questions of Edit and Delete, and the working copies the
+// manager edits (SampleRows), which reach the owner only on OK.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cuebell/core/box_message.h"
+#include "cuebell/model/records.h"
+#include "shared/message_box_port.h"
+#include "shared/system_port.h"
+
+namespace cuebell {
+
+// Column identifiers, kept in each header item's data.
+constexpr int kAudioFileColumn = 1;
+constexpr int kThresholdColumn = 2;
+constexpr int kOffsetColumn = 3;
+constexpr int kDelayColumn = 4;
+
+struct SampleListColumn {
+    int id;
+    std::wstring title;
+    int width;  // pixels
+};
+
+// Audio file, Delay(s), Offset(s), Threshold (%): the file name takes the client width
+// less the 230 pixels of the others (never less than 0).
+std::vector<SampleListColumn> SampleListColumns(int listClientWidth);
+
+// The sample's cell in the column; empty for an unknown column. A threshold of 0 shows
+// the general threshold marked as the default.
+std::wstring SampleCellText(const SampleInfo& sample, int columnId, int32_t generalThreshold);
+
+// Every cell of a row shows the row's full path as its tooltip, cut to this many units.
+constexpr size_t kTooltipChars = 79;
+std::wstring SampleTooltip(const SampleInfo& sample);
+// Each cell is a tool of its own; 0 is no cell.
+constexpr int kToolRowStride = 1024;
+int SampleCellToolId(int row, int column);
+
+// "Edit..." and "Delete" are enabled exactly when the list has a row.
+bool SampleButtonsEnabled(int rowCount);
+
+// selectedRow is -1 (or out of range) when no row is selected.
+// Edit: an empty list, no selection (caption: the edit-sample caption, error icon).
+std::optional<BoxMessage> SampleEditRefusal(int rowCount, int selectedRow);
+// The question before editing a sample that entries use; none when no entry uses it.
+std::optional<BoxMessage> SampleEditQuestion(const std::vector<std::wstring>& usingEntries);
+// Delete: an empty list, then no selection ("!!"), both captioned "Delete audio file".
+std::optional<BoxMessage> SampleDeleteRefusal(int rowCount, int selectedRow);
+// A sample that entries use is never deleted.
+std::optional<BoxMessage> SampleInUseRefusal(const std::vector<std::wstring>& usingEntries);
+// The question before the delete, with the sample's full path.
+BoxMessage SampleDeleteConfirmation(const std::wstring& audioFile);
+
+// A new sample: the record's defaults and a fresh identifier.
+SampleInfo NewSample(core::SystemPort& system);
+
+// The manager's working copies, in row order, and the remembered audio path. The owner's
+// samples and path change only through Commit.
+class SampleRows {
+  public:
+    SampleRows(const SampleList& samples, std::wstring rememberedPath, EntryRefs entries);
+
+    int Count() const { return static_cast<int>(rows_.size()); }
+    // Null when there is no such row.
+    const SampleInfo* At(int row) const;
+    const std::wstring& RememberedPath() const { return rememberedPath_; }
+
+    // An added sample goes at the end; the editor's path becomes the remembered path.
+    // Returns the new row.
+    int Append(SampleInfo sample, const std::wstring& editorPath);
+    // Replaces the row's record with the edited one; false when there is no such row.
+    bool Replace(int row, SampleInfo edited);
+
+    // The entries that use the row's sample, in list order.
+    std::vector<std::wstring> EntriesUsing(int row) const;
+
+    // Edit: shows the refusal, or the question when entries use the sample; true when the
+    // editor may open.
+    bool MayEdit(int selectedRow, core::MessageBoxPort& boxes, core::WindowHandle owner) const;
+
+    struct Deletion {
+        bool deleted = false;
+        int rowToSelect = -1;  // the row now at the same place, else the last; -1: none
+    };
+    // Delete: refuses (empty list, no selection, sample in use) or asks, and on Yes removes
+    // the row.
+    Deletion DeleteSelected(int selectedRow, core::MessageBoxPort& boxes, core::WindowHandle owner);
+
+    // OK: the owner's samples become copies of the rows in row order, and the owner's
+    // audio path the remembered one.
+    void Commit(SampleList& ownerSamples, std::wstring& ownerPath) const;
+
+  private:
+    SampleList rows_;
+    std::wstring rememberedPath_;
+    EntryRefs entries_;
+};
+
+}  // namespace cuebell
