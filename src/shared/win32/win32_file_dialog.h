@@ -1,0 +1,13 @@
+// The file-dialog port over the common file-open dialog (GetOpenFileNameW).
+#pragma once
+
+#include "shared/file_dialog_port.h"
+
+namespace win32 {
+
+class Win32FileDialog : public core::FileDialogPort {
+  public:
+    std::optional<std::wstring> AskForOpenFile(const core::OpenFileRequest& request) override;
+};
+
+}  // namespace win32
