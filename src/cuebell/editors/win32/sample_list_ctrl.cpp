@@ -1,0 +1,199 @@
+#include "cuebell/editors/win32/sample_list_ctrl.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace cuebell {
+
+namespace {
+
+constexpr DWORD kExtendedStyles = LVS_EX_FULLROWSELECT;
+
+}  // namespace
+
+bool CSampleListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
+    if (!Subclass(::GetDlgItem(dialog, controlId))) {
+        return false;
+    }
+    SetExtendedListViewStyle(kExtendedStyles, GetExtendedListViewStyle() | kExtendedStyles);
+    return true;
+}
+
+void CSampleListCtrl::ShowRows(const SampleRows* rows, int32_t generalThreshold) {
+    rows_ = rows;
+    generalThreshold_ = generalThreshold;
+}
+
+void CSampleListCtrl::SetupColumns() {
+    for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
+        DeleteColumn(column);
+    }
+    const RECT client = GetClientRect();
+    const std::vector<SampleListColumn> columns = SampleListColumns(client.right - client.left);
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const int position = InsertColumn(static_cast<int>(i), columns[i].title, columns[i].width);
+        if (position >= 0) {
+            GetHeader().SetItemParam(position, columns[i].id);
+        }
+    }
+}
+
+int CSampleListCtrl::FindColumn(int columnId) const {
+    const win32::CHeader header = GetHeader();
+    const int count = header.GetItemCount();
+    for (int position = 0; position < count; ++position) {
+        LPARAM tag = 0;
+        if (header.GetItemParam(position, &tag) && tag == columnId) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+void CSampleListCtrl::EnableCellTips() {
+    if (tooltip_ != nullptr) {
+        return;
+    }
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+}
+
+void CSampleListCtrl::InsertRow(int row) {
+    if (rows_ == nullptr || rows_->At(row) == nullptr) {
+        return;
+    }
+    const int inserted = InsertItem(row, L"");
+    if (inserted < 0) {
+        return;
+    }
+    WriteCells(inserted);
+    SelectItem(inserted);
+    EnsureVisible(inserted);
+}
+
+void CSampleListCtrl::RefreshRow(int row) {
+    WriteCells(row);
+}
+
+void CSampleListCtrl::RemoveRow(int row) {
+    DeleteItem(row);
+    // The cell under the mouse may have moved to another row.
+    SetCellTool(0, RECT{});
+}
+
+void CSampleListCtrl::WriteCells(int row) {
+    const SampleInfo* sample = rows_ != nullptr ? rows_->At(row) : nullptr;
+    if (sample == nullptr) {
+        return;
+    }
+    for (int columnId : {kAudioFileColumn, kThresholdColumn, kOffsetColumn, kDelayColumn}) {
+        const int column = FindColumn(columnId);
+        if (column >= 0) {
+            SetItemText(row, column, SampleCellText(*sample, columnId, generalThreshold_));
+        }
+    }
+}
+
+void CSampleListCtrl::SelectLastWhenNoneIs() {
+    const int count = GetItemCount();
+    if (SelectedRow() < 0 && count > 0) {
+        SelectItem(count - 1);
+        EnsureVisible(count - 1);
+    }
+}
+
+void CSampleListCtrl::OnClick(int item) {
+    if (item < 0) {
+        SelectLastWhenNoneIs();
+    }
+}
+
+void CSampleListCtrl::OnDoubleClick(int item) {
+    if (item < 0) {
+        SelectLastWhenNoneIs();
+    }
+    ::PostMessageW(GetParent(), kEditSampleMessage, 0, 0);
+}
+
+void CSampleListCtrl::TrackCellUnderMouse(POINT point) {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (hit.iItem < 0 || (hit.flags & LVHT_ONITEM) == 0) {
+        SetCellTool(0, RECT{});
+        return;
+    }
+    const int toolId = SampleCellToolId(hit.iItem, hit.iSubItem);
+    if (toolId == cellTool_) {
+        return;
+    }
+    RECT cell{};
+    cell.top = hit.iSubItem;
+    cell.left = hit.iSubItem == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(hit.iItem),
+                reinterpret_cast<LPARAM>(&cell));
+    SetCellTool(toolId, cell);
+}
+
+void CSampleListCtrl::SetCellTool(int toolId, const RECT& cell) {
+    if (tooltip_ == nullptr || toolId == cellTool_) {
+        return;
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = hwnd_;
+    if (cellTool_ != 0) {
+        tool.uId = static_cast<UINT_PTR>(cellTool_);
+        ::SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    cellTool_ = toolId;
+    if (toolId == 0) {
+        return;
+    }
+    tool.uFlags = TTF_SUBCLASS;
+    tool.uId = static_cast<UINT_PTR>(toolId);
+    tool.rect = cell;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool CSampleListCtrl::FillTipText(NMTTDISPINFOW* info) {
+    const int row = static_cast<int>(info->hdr.idFrom - 1) / kToolRowStride;
+    const SampleInfo* sample = rows_ != nullptr ? rows_->At(row) : nullptr;
+    tipText_ = sample != nullptr ? SampleTooltip(*sample) : std::wstring();
+    info->lpszText = tipText_.data();
+    return true;
+}
+
+LRESULT CSampleListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            if (wParam == VK_INSERT) {
+                ::PostMessageW(GetParent(), kAddSampleMessage, 0, 0);
+            } else if (wParam == VK_DELETE) {
+                owner_.DeleteSelectedSample();
+            }
+            break;
+        case WM_MOUSEMOVE:
+            TrackCellUnderMouse(
+                POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            break;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (header != nullptr && tooltip_ != nullptr && header->hwndFrom == tooltip_ &&
+                header->code == TTN_GETDISPINFOW) {
+                FillTipText(reinterpret_cast<NMTTDISPINFOW*>(lParam));
+                return 0;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+}  // namespace cuebell

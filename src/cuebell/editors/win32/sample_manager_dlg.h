@@ -1,0 +1,56 @@
+// The sample manager (template 130): the library of samples in a list, with Add, Edit and
+// Delete. It works on copies (SampleRows); the owner's samples and remembered audio path
+// change only when the operator presses OK.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "cuebell/editors/sample_manager_rules.h"
+#include "cuebell/editors/win32/sample_list_ctrl.h"
+#include "cuebell/editors/win32/sample_ports.h"
+#include "cuebell/model/records.h"
+#include "shared/win32/dialog.h"
+
+namespace cuebell {
+
+class CSampleManagerDlg : public win32::CDialog, private SampleListOwner {
+  public:
+    // `samples` and `audioPath` are the owner's, replaced on OK only; `entries` are the
+    // owner's detection entries in list order, read to find the samples in use. All must
+    // outlive the dialog.
+    CSampleManagerDlg(HINSTANCE resources, SampleList& samples, const GeneralParams& general,
+                      std::wstring& audioPath, EntryRefs entries, const SamplePorts& ports);
+
+    // IDOK after the owner's samples were replaced, IDCANCEL, or -1 when the dialog could
+    // not be made.
+    INT_PTR DoModal(HWND owner);
+
+  protected:
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
+    void OnOK() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+  private:
+    void AddSample();
+    void EditSelectedSample();
+    void DeleteSelectedSample() override;
+    void UpdateButtons();
+    void FocusList();
+    core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
+
+    HINSTANCE resources_;
+    SampleList& samples_;
+    const GeneralParams& general_;
+    std::wstring& audioPath_;
+    EntryRefs entries_;
+    SamplePorts ports_;
+    std::optional<SampleRows> rows_;  // the working copies, from the dialog's start
+    CSampleListCtrl list_;
+};
+
+}  // namespace cuebell
