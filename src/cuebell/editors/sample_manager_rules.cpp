@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "cuebell/core/entry_list_rules.h"
 #include "cuebell/editors/usage_list.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "shared/format.h"
+#include "shared/record_delete.h"
 #include "shared/utilities.h"
 
 namespace cuebell {
@@ -179,7 +179,7 @@ SampleRows::Deletion SampleRows::DeleteSelected(int selectedRow, core::MessageBo
         return Deletion{};
     }
     rows_.erase(rows_.begin() + selectedRow);
-    return Deletion{true, RowToSelectAfterDelete(selectedRow, Count())};
+    return Deletion{true, core::RowToSelectAfterDelete(selectedRow, Count())};
 }
 
 void SampleRows::Commit(SampleList& ownerSamples, std::wstring& ownerPath) const {
