@@ -20,16 +20,12 @@ constexpr int kSpinDecimals = 2;
 CSampleAddEditDlg::CSampleAddEditDlg(HINSTANCE resources, const SamplePorts& ports,
                                      const GeneralParams& general, std::wstring title,
                                      std::wstring& path, SampleInfo& sample)
-    : resources_(resources),
+    : CDialog(resources, IDD_SAMPLE_ADD_EDIT),
       ports_(ports),
       title_(std::move(title)),
       path_(path),
       sample_(sample),
       form_(general.Threshold, title_) {}
-
-INT_PTR CSampleAddEditDlg::DoModal(HWND owner) {
-    return CDialog::DoModal(resources_, IDD_SAMPLE_ADD_EDIT, owner);
-}
 
 bool CSampleAddEditDlg::OnInitDialog() {
     SetText(title_);
@@ -45,14 +41,14 @@ bool CSampleAddEditDlg::OnInitDialog() {
     offsetSpin_.AttachDlgItem(hwnd_, IDC_SAMPLE_OFFSET_SPIN);
     delaySpin_.AttachDlgItem(hwnd_, IDC_SAMPLE_DELAY_SPIN);
     SetOffsetLimits(OffsetLimitsFor(ports_.audio.GetAudioFileDuration(sample_.AudioFile)));
-    win32::CEdit(GetDlgItem(IDC_SAMPLE_OFFSET)).LimitText(kSpinTextChars);
-    win32::CEdit(GetDlgItem(IDC_SAMPLE_DELAY)).LimitText(kSpinTextChars);
-    win32::CEdit(GetDlgItem(IDC_SAMPLE_THRESHOLD)).LimitText(kThresholdChars);
-    thresholdSpin_.Attach(GetDlgItem(IDC_SAMPLE_THRESHOLD_SPIN));
+    win32::CEdit(GetItem(IDC_SAMPLE_OFFSET)).LimitText(kSpinTextChars);
+    win32::CEdit(GetItem(IDC_SAMPLE_DELAY)).LimitText(kSpinTextChars);
+    win32::CEdit(GetItem(IDC_SAMPLE_THRESHOLD)).LimitText(kThresholdChars);
+    thresholdSpin_.Attach(GetItem(IDC_SAMPLE_THRESHOLD_SPIN));
     thresholdSpin_.SetRange32(kThresholdMinimum, kThresholdMaximum);
 
     Show(form_.Fill(sample_));
-    FocusControl(IDC_SAMPLE_PATH);
+    FocusItem(IDC_SAMPLE_PATH);
     return false;
 }
 
@@ -65,19 +61,18 @@ void CSampleAddEditDlg::SetOffsetLimits(const SpinLimits& limits) {
 
 void CSampleAddEditDlg::Show(const SampleEditorView& view) {
     SetItemText(IDC_SAMPLE_PATH, view.path);
-    win32::CEdit path(GetDlgItem(IDC_SAMPLE_PATH));
+    win32::CEdit path(GetItem(IDC_SAMPLE_PATH));
     path.SetSel(0, -1);
     path.SendMessage(EM_SCROLLCARET);
 
-    win32::CButton(GetDlgItem(IDC_SAMPLE_USE_DEFAULT))
-        .SetCheck(view.useDefault ? BST_CHECKED : BST_UNCHECKED);
+    CheckButton(IDC_SAMPLE_USE_DEFAULT, view.useDefault);
     SetItemText(IDC_SAMPLE_THRESHOLD, view.thresholdText);
     EnableThreshold(!view.useDefault);
 
     SetSpinValue(offsetSpin_, view.offset);
     SetSpinValue(delaySpin_, view.delay);
     delaySpin_.Enable(true);
-    win32::CWindow(GetDlgItem(IDC_SAMPLE_DELAY)).Enable(true);
+    EnableItem(IDC_SAMPLE_DELAY, true);
 }
 
 void CSampleAddEditDlg::SetSpinValue(CDblSpinCtrl& spin, double value) {
@@ -86,12 +81,8 @@ void CSampleAddEditDlg::SetSpinValue(CDblSpinCtrl& spin, double value) {
 }
 
 void CSampleAddEditDlg::EnableThreshold(bool enable) {
-    win32::CWindow(GetDlgItem(IDC_SAMPLE_THRESHOLD)).Enable(enable);
+    EnableItem(IDC_SAMPLE_THRESHOLD, enable);
     thresholdSpin_.Enable(enable);
-}
-
-void CSampleAddEditDlg::FocusControl(int id) {
-    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(id)), TRUE);
 }
 
 bool CSampleAddEditDlg::OnCommand(int id, int code, HWND control) {
@@ -141,8 +132,7 @@ void CSampleAddEditDlg::ClampThresholdText() {
 }
 
 void CSampleAddEditDlg::OnUseDefaultClicked() {
-    const bool checked =
-        win32::CButton(GetDlgItem(IDC_SAMPLE_USE_DEFAULT)).GetCheck() == BST_CHECKED;
+    const bool checked = IsButtonChecked(IDC_SAMPLE_USE_DEFAULT);
     if (checked) {
         SetItemText(IDC_SAMPLE_THRESHOLD,
                     form_.UseDefaultChecked(GetItemText(IDC_SAMPLE_THRESHOLD)));
@@ -169,7 +159,7 @@ void CSampleAddEditDlg::OnBrowse() {
     }
     if (outcome.pathText) {
         SetItemText(IDC_SAMPLE_PATH, *outcome.pathText);
-        win32::CEdit path(GetDlgItem(IDC_SAMPLE_PATH));
+        win32::CEdit path(GetItem(IDC_SAMPLE_PATH));
         const int end = static_cast<int>(outcome.pathText->size());
         path.SetSel(end, end);
         path.SendMessage(EM_SCROLLCARET);
@@ -191,14 +181,14 @@ void CSampleAddEditDlg::OnOK() {
     input.offsetText = GetItemText(IDC_SAMPLE_OFFSET);
     input.delayText = GetItemText(IDC_SAMPLE_DELAY);
     input.thresholdText = GetItemText(IDC_SAMPLE_THRESHOLD);
-    input.useDefault = win32::CButton(GetDlgItem(IDC_SAMPLE_USE_DEFAULT)).GetCheck() == BST_CHECKED;
+    input.useDefault = IsButtonChecked(IDC_SAMPLE_USE_DEFAULT);
     input.offsetLimits = SpinLimits{offsetSpin_.minimum, offsetSpin_.maximum, offsetSpin_.step};
 
     const Checked<SampleInfo> checked = form_.Check(input, sample_, ports_.system, ports_.audio);
     if (!checked.Accepted()) {
         ShowBoxMessage(ports_.boxes, Owner(), checked.refusal.message);
         if (checked.refusal.focusControl != 0) {
-            FocusControl(checked.refusal.focusControl);
+            FocusItem(checked.refusal.focusControl);
         }
         return;
     }

@@ -25,8 +25,8 @@ class CSampleAddEditDlg : public win32::CDialog {
     CSampleAddEditDlg(HINSTANCE resources, const SamplePorts& ports, const GeneralParams& general,
                       std::wstring title, std::wstring& path, SampleInfo& sample);
 
-    // IDOK after the sample was stored, IDCANCEL, or -1 when the dialog could not be made.
-    INT_PTR DoModal(HWND owner);
+    // DoModal(owner): IDOK after the sample was stored, IDCANCEL, or -1 when the dialog
+    // could not be made.
 
   protected:
     bool OnInitDialog() override;
@@ -43,11 +43,9 @@ class CSampleAddEditDlg : public win32::CDialog {
     void OnSetDefault();
     void OnBrowse();
     void EnableThreshold(bool enable);
-    void FocusControl(int id);
     std::wstring PathText() const { return GetItemText(IDC_SAMPLE_PATH); }
     core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
 
-    HINSTANCE resources_;
     SamplePorts ports_;
     std::wstring title_;
     std::wstring& path_;

@@ -14,17 +14,13 @@ namespace cuebell {
 CSampleManagerDlg::CSampleManagerDlg(HINSTANCE resources, SampleList& samples,
                                      const GeneralParams& general, std::wstring& audioPath,
                                      EntryRefs entries, const SamplePorts& ports)
-    : resources_(resources),
+    : CDialog(resources, IDD_SAMPLE_MANAGER),
       samples_(samples),
       general_(general),
       audioPath_(audioPath),
       entries_(std::move(entries)),
       ports_(ports),
       list_(*this) {}
-
-INT_PTR CSampleManagerDlg::DoModal(HWND owner) {
-    return CDialog::DoModal(resources_, IDD_SAMPLE_MANAGER, owner);
-}
 
 bool CSampleManagerDlg::OnInitDialog() {
     rows_.emplace(samples_, audioPath_, entries_);
@@ -36,7 +32,7 @@ bool CSampleManagerDlg::OnInitDialog() {
     for (int row = 0; row < rows_->Count(); ++row) {
         list_.InsertRow(row);
     }
-    FocusList();
+    FocusItem(IDC_SAMPLE_LIST);
     UpdateButtons();
     return false;
 }
@@ -92,11 +88,11 @@ bool CSampleManagerDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result)
 void CSampleManagerDlg::AddSample() {
     SampleInfo sample = NewSample(ports_.system);
     std::wstring path = rows_->RememberedPath();
-    CSampleAddEditDlg editor(resources_, ports_, general_, CuebellText(IDS_ADD_SAMPLE_TITLE), path,
+    CSampleAddEditDlg editor(Resources(), ports_, general_, CuebellText(IDS_ADD_SAMPLE_TITLE), path,
                              sample);
     if (editor.DoModal(hwnd_) == IDOK) {
         list_.InsertRow(rows_->Append(std::move(sample), path));
-        FocusList();
+        FocusItem(IDC_SAMPLE_LIST);
     }
     UpdateButtons();
 }
@@ -108,11 +104,11 @@ void CSampleManagerDlg::EditSelectedSample() {
     }
     SampleInfo sample = *rows_->At(row);
     std::wstring path = sample.AudioFile;
-    CSampleAddEditDlg editor(resources_, ports_, general_, CuebellText(IDS_EDIT_SAMPLE_TITLE), path,
-                             sample);
+    CSampleAddEditDlg editor(Resources(), ports_, general_, CuebellText(IDS_EDIT_SAMPLE_TITLE),
+                             path, sample);
     if (editor.DoModal(hwnd_) == IDOK && rows_->Replace(row, std::move(sample))) {
         list_.RefreshRow(row);
-        FocusList();
+        FocusItem(IDC_SAMPLE_LIST);
     }
 }
 
@@ -132,12 +128,8 @@ void CSampleManagerDlg::DeleteSelectedSample() {
 
 void CSampleManagerDlg::UpdateButtons() {
     const bool enabled = SampleButtonsEnabled(list_.GetItemCount());
-    win32::CWindow(GetDlgItem(IDC_SAMPLE_EDIT)).Enable(enabled);
-    win32::CWindow(GetDlgItem(IDC_SAMPLE_DELETE)).Enable(enabled);
-}
-
-void CSampleManagerDlg::FocusList() {
-    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_.GetHwnd()), TRUE);
+    EnableItem(IDC_SAMPLE_EDIT, enabled);
+    EnableItem(IDC_SAMPLE_DELETE, enabled);
 }
 
 void CSampleManagerDlg::OnOK() {

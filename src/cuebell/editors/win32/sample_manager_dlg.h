@@ -24,9 +24,8 @@ class CSampleManagerDlg : public win32::CDialog, private SampleListOwner {
     CSampleManagerDlg(HINSTANCE resources, SampleList& samples, const GeneralParams& general,
                       std::wstring& audioPath, EntryRefs entries, const SamplePorts& ports);
 
-    // IDOK after the owner's samples were replaced, IDCANCEL, or -1 when the dialog could
-    // not be made.
-    INT_PTR DoModal(HWND owner);
+    // DoModal(owner): IDOK after the owner's samples were replaced, IDCANCEL, or -1 when
+    // the dialog could not be made.
 
   protected:
     bool OnInitDialog() override;
@@ -40,10 +39,8 @@ class CSampleManagerDlg : public win32::CDialog, private SampleListOwner {
     void EditSelectedSample();
     void DeleteSelectedSample() override;
     void UpdateButtons();
-    void FocusList();
     core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
 
-    HINSTANCE resources_;
     SampleList& samples_;
     const GeneralParams& general_;
     std::wstring& audioPath_;
