@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     kSetDefault, IDOK, L"Threshold = 65%(default)", L"65"},
                       EditorJourney{"GeneralDefaultsThenCancel", IDC_GENERAL, L"General settings",
                                     kSetDefault, IDCANCEL, L"Threshold = 30%(default)", L"30"},
+                      EditorJourney{"SamplesOK", IDC_SAMPLES, L"Samples", 0, IDOK,
+                                    L"C:\\Jingles\\news.wav (Delay = 02.00 s", L"30"},
                       EditorJourney{"DevicesOK", IDC_DEVICES, L"Devices", 0, IDOK,
                                     L"CX840 Input 1 B1 (Sample rate = 44100 Hz", L"30"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -15,6 +15,7 @@
 #include "cuebell_dialog_config.h"
 #include "cuebell_dialog_driver.h"
 #include "shared/inmemory/memory_board_driver.h"
+#include "shared/inmemory/memory_file_dialog.h"
 #include "shared/inmemory/memory_message_box.h"
 #include "shared/inmemory/memory_registry.h"
 #include "shared/inmemory/memory_system.h"
@@ -38,8 +39,9 @@ class CuebellDialogTest : public ::testing::Test {
 
     // Runs the main dialog with the script on the driver thread.
     DialogRun Run(const std::function<void(DialogDriver&)>& script) {
-        cuebell::CCuebellDlg dialog(::GetModuleHandleW(nullptr),
-                                    cuebell::CuebellPorts{*registry_, *system_, *boxes_, boards});
+        cuebell::CCuebellDlg dialog(
+            ::GetModuleHandleW(nullptr),
+            cuebell::CuebellPorts{*registry_, *system_, *boxes_, boards, audio, files});
         return RunWithDriver([&] { return dialog.DoModal(nullptr); }, script);
     }
 
@@ -47,6 +49,8 @@ class CuebellDialogTest : public ::testing::Test {
     core::MemorySystem system;
     core::MemoryMessageBox memoryBoxes;
     core::MemoryBoardDriver boards;
+    core::MemoryAudioFileInfo audio;
+    core::MemoryFileDialog files;
     win32::Win32MessageBox realBoxes;
     win32::Win32System realSystem;
     win32::Win32Registry windowsRegistry;

@@ -165,8 +165,9 @@ TEST_F(CuebellDialogTest, PlacementBeyondTheWorkAreaIsCentredAtTheSmallestSize) 
     core::MemoryRegistry fresh;
     Seed(fresh, StandardConfig());
     {
-        cuebell::CCuebellDlg dialog(::GetModuleHandleW(nullptr),
-                                    cuebell::CuebellPorts{fresh, system, memoryBoxes, boards});
+        cuebell::CCuebellDlg dialog(
+            ::GetModuleHandleW(nullptr),
+            cuebell::CuebellPorts{fresh, system, memoryBoxes, boards, audio, files});
         RunWithDriver([&] { return dialog.DoModal(nullptr); },
                       [&](DialogDriver& driver) {
                           const MainDialog shown = MainDialog::Wait(driver);

@@ -6,6 +6,7 @@
 
 #include "cuebell/ui/win32/cuebell_dlg.h"
 #include "shared/win32/com_board_driver.h"
+#include "shared/win32/win32_file_dialog.h"
 #include "shared/win32/win32_message_box.h"
 #include "shared/win32/win32_registry.h"
 #include "shared/win32/win32_system.h"
@@ -24,7 +25,10 @@ int CCuebellApp::Run(HINSTANCE instance) {
         win32::Win32System system;
         win32::Win32MessageBox boxes;
         core::ComBoardDriverPort boardDriver;
-        CCuebellDlg dialog(instance, CuebellPorts{registry, system, boxes, boardDriver});
+        core::ComAudioFileInfoPort audio;
+        win32::Win32FileDialog files;
+        CCuebellDlg dialog(instance,
+                           CuebellPorts{registry, system, boxes, boardDriver, audio, files});
         result = dialog.DoModal(nullptr);
     }
 

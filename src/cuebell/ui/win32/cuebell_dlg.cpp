@@ -5,6 +5,7 @@
 #include "cuebell/core/entry_list_rules.h"
 #include "cuebell/editors/win32/device_manager_dlg.h"
 #include "cuebell/editors/win32/general_settings_dlg.h"
+#include "cuebell/editors/win32/sample_manager_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
 #include "cuebell/ui/win32/about_dlg.h"
@@ -127,7 +128,7 @@ bool CCuebellDlg::OnCommand(int id, int code, HWND) {
             UpdateEntryButtons();
             return true;
         case IDC_SAMPLES:
-            // The sample manager opens here once it is part of the program.
+            OpenSampleManager();
             return true;
         case IDC_DEVICES:
             OpenDeviceManager();
@@ -176,6 +177,17 @@ void CCuebellDlg::EditSelectedEntry() {
     }
     // The entry editor opens here once the editors are part of the program; until then
     // nothing changes.
+}
+
+void CCuebellDlg::OpenSampleManager() {
+    CSampleManagerDlg manager(Resources(), session_.Samples(), session_.General(),
+                              session_.LastWavPath(), list_.EntriesInListOrder(),
+                              SamplePorts{ports_.boxes, ports_.system, ports_.audio, ports_.files});
+    if (manager.DoModal(hwnd_) == IDOK) {
+        // The entries keep their samples by identifier; their descriptions show the
+        // samples' new files, offsets, delays and thresholds.
+        RebuildDescription();
+    }
 }
 
 void CCuebellDlg::OpenDeviceManager() {

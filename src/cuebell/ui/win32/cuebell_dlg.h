@@ -48,6 +48,7 @@ class CCuebellDlg : public win32::CMainDialog, private GpiListOwner {
     void AddEntry();
     void EditSelectedEntry();
     void UpdateEntryButtons();
+    void OpenSampleManager();
     void OpenDeviceManager();
     void OpenGeneralSettings();
     core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shared/board_driver_port.h"
+#include "shared/file_dialog_port.h"
 #include "shared/message_box_port.h"
 #include "shared/registry_port.h"
 #include "shared/system_port.h"
@@ -14,6 +15,8 @@ struct CuebellPorts {
     core::SystemPort& system;
     core::MessageBoxPort& boxes;
     core::BoardDriverPort& boardDriver;
+    core::AudioFileInfoPort& audio;  // the samples' durations
+    core::FileDialogPort& files;     // the sample editor's "Browse..."
 };
 
 }  // namespace cuebell
