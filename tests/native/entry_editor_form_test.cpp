@@ -277,17 +277,6 @@ TEST_F(EntryEditorFormTest, WithoutDevicesTheEntryKeepsItsOwn) {
     EXPECT_EQ(checked.record->DeviceId, L"{D9}");
 }
 
-TEST_F(EntryEditorFormTest, ChoosingAnActionWithoutCommentEmptiesIt) {
-    EntryEditorForm form{L"Jingle", 0, 0, kOneTicked, L"typed"};
-    ApplyCommentRule(form, Sources());
-    EXPECT_TRUE(CommentShown(form, Sources()));
-    EXPECT_EQ(form.comment, L"typed");
-    form.action = kNoComment;
-    ApplyCommentRule(form, Sources());
-    EXPECT_FALSE(CommentShown(form, Sources()));
-    EXPECT_EQ(form.comment, L"");
-}
-
 TEST_F(EntryEditorFormTest, RowAndItemTexts) {
     EXPECT_EQ(SampleRowText(samples[0], 30),
               L"news.wav (Threshold = 30%(default), Offset = 00.50 s, Delay = 02.00 s)");
