@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,15 @@ TEST(SampleManagerRefusals, EmptyListThenNoSelection) {
     }
 }
 
+// The manager's rows, filled as the dialog fills them: a copy of each sample in order.
+SampleRecords RowsOf(const SampleList& samples) {
+    SampleRecords rows;
+    for (const SampleInfo& sample : samples) {
+        rows.Append(std::make_unique<SampleInfo>(sample));
+    }
+    return rows;
+}
+
 class SampleRowsTest : public ::testing::Test {
   protected:
     SampleRowsTest() {
@@ -131,12 +141,12 @@ class SampleRowsTest : public ::testing::Test {
 };
 
 TEST_F(SampleRowsTest, EditAsksBeforeChangingASampleInUse) {
-    SampleRows rows(owner, L"C:\\J\\a.wav", entries);
-    EXPECT_TRUE(rows.MayEdit(0, boxes, 1));
+    const SampleRecords rows = RowsOf(owner);
+    EXPECT_TRUE(MayEditSample(rows, 0, entries, boxes, 1));
     EXPECT_TRUE(boxes.Calls().empty());
 
     boxes.QueueAnswer(core::kIdNo);
-    EXPECT_FALSE(rows.MayEdit(2, boxes, 1));
+    EXPECT_FALSE(MayEditSample(rows, 2, entries, boxes, 1));
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text,
               L"The selected sample is used by the detection entry: \n1) WAV_Once.\n\n"
@@ -145,19 +155,20 @@ TEST_F(SampleRowsTest, EditAsksBeforeChangingASampleInUse) {
     EXPECT_EQ(boxes.Calls()[0].flags, core::kMbYesNo | core::kMbIconWarning);
 
     boxes.QueueAnswer(core::kIdYes);
-    EXPECT_TRUE(rows.MayEdit(1, boxes, 1));
+    EXPECT_TRUE(MayEditSample(rows, 1, entries, boxes, 1));
     EXPECT_EQ(boxes.Calls()[1].text,
               L"The selected sample is used by the detection entries: \n1) WAV_1;\n2) WAV_2;\n"
               L"3) WAV_3;\n...\n\nContinue anyway?");
 
-    EXPECT_FALSE(rows.MayEdit(-1, boxes, 1));
+    EXPECT_FALSE(MayEditSample(rows, -1, entries, boxes, 1));
     EXPECT_EQ(boxes.Calls()[2].text, L"No item selected!");
 }
 
 TEST_F(SampleRowsTest, ASampleInUseIsNeverDeleted) {
-    SampleRows rows(owner, L"", entries);
-    const SampleRows::Deletion refused = rows.DeleteSelected(1, boxes, 1);
-    EXPECT_FALSE(refused.deleted);
+    SampleRecords rows = RowsOf(owner);
+    const core::DeleteOutcome<SampleInfo> refused =
+        DeleteSelectedSample(rows, 1, entries, boxes, 1);
+    EXPECT_EQ(refused.removed, nullptr);
     EXPECT_EQ(rows.Count(), 3);
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text,
@@ -166,7 +177,7 @@ TEST_F(SampleRowsTest, ASampleInUseIsNeverDeleted) {
     EXPECT_EQ(boxes.Calls()[0].caption, L"Delete sample");
     EXPECT_EQ(boxes.Calls()[0].flags, core::kMbOk | core::kMbIconError);
 
-    rows.DeleteSelected(2, boxes, 1);
+    DeleteSelectedSample(rows, 2, entries, boxes, 1);
     EXPECT_EQ(boxes.Calls()[1].text,
               L"Cannot delete the selected sample: it is used by the detection entry:\n"
               L"1) WAV_Once.");
@@ -175,10 +186,10 @@ TEST_F(SampleRowsTest, ASampleInUseIsNeverDeleted) {
 
 TEST_F(SampleRowsTest, DeleteAsksThenSelectsTheRowThatTakesItsPlace) {
     owner.push_back(Sample(L"C:\\J\\d.wav", L"{d}"));
-    SampleRows rows(owner, L"", {});
+    SampleRecords rows = RowsOf(owner);
 
     boxes.QueueAnswer(core::kIdNo);
-    EXPECT_FALSE(rows.DeleteSelected(0, boxes, 1).deleted);
+    EXPECT_EQ(DeleteSelectedSample(rows, 0, {}, boxes, 1).removed, nullptr);
     EXPECT_EQ(boxes.Calls()[0].text, L"Are you sure you want to delete 'C:\\J\\a.wav'?");
     EXPECT_EQ(boxes.Calls()[0].caption, L"Delete sample");
     EXPECT_EQ(boxes.Calls()[0].flags, core::kMbYesNo | core::kMbIconQuestion);
@@ -193,21 +204,22 @@ TEST_F(SampleRowsTest, DeleteAsksThenSelectsTheRowThatTakesItsPlace) {
                  {0, 0, L"C:\\J\\c.wav"},
                  {0, -1, nullptr}};
     for (const auto& step : steps) {
-        const SampleRows::Deletion done = rows.DeleteSelected(step.deleted, boxes, 1);
-        EXPECT_TRUE(done.deleted);
+        const core::DeleteOutcome<SampleInfo> done =
+            DeleteSelectedSample(rows, step.deleted, {}, boxes, 1);
+        EXPECT_NE(done.removed, nullptr);
         EXPECT_EQ(done.rowToSelect, step.selectNext);
         if (step.nowFirst != nullptr) {
             EXPECT_EQ(rows.At(0)->AudioFile, step.nowFirst);
         }
     }
     EXPECT_EQ(rows.Count(), 0);
-    rows.DeleteSelected(-1, boxes, 1);
+    DeleteSelectedSample(rows, -1, {}, boxes, 1);
     EXPECT_EQ(boxes.Calls().back().text, L"There is no selected audio file to delete!");
 }
 
 TEST_F(SampleRowsTest, OnlyCommitReachesTheOwnerInRowOrder) {
     core::MemorySystem system;
-    SampleRows rows(owner, L"C:\\J\\a.wav", entries);
+    SampleRecords rows = RowsOf(owner);
     const SampleInfo added = NewSample(system);
     EXPECT_EQ(added.AudioFile, L"");
     EXPECT_EQ(added.Threshold, 30);
@@ -216,21 +228,19 @@ TEST_F(SampleRowsTest, OnlyCommitReachesTheOwnerInRowOrder) {
     EXPECT_FALSE(added.SampleId.empty());
     EXPECT_NE(added.SampleId, NewSample(system).SampleId);
 
-    SampleInfo filled = added;
-    filled.AudioFile = L"D:\\New\\e.wav";
-    EXPECT_EQ(rows.Append(filled, L"D:\\New\\e.wav"), 3);
-    SampleInfo edited = *rows.At(1);
-    edited.Threshold = 77;
-    EXPECT_TRUE(rows.Replace(1, edited));
-    EXPECT_FALSE(rows.Replace(9, edited));
-    EXPECT_TRUE(rows.DeleteSelected(0, boxes, 1).deleted);
-    EXPECT_EQ(rows.RememberedPath(), L"D:\\New\\e.wav");
+    auto filled = std::make_unique<SampleInfo>(added);
+    filled->AudioFile = L"D:\\New\\e.wav";
+    EXPECT_EQ(rows.Append(std::move(filled)), 3);
+    // The editor changes the row's own record.
+    rows.At(1)->Threshold = 77;
+    EXPECT_EQ(rows.At(9), nullptr);
+    EXPECT_NE(DeleteSelectedSample(rows, 0, entries, boxes, 1).removed, nullptr);
 
     // Nothing reached the owner so far.
     EXPECT_EQ(owner.size(), 3u);
     EXPECT_EQ(owner[1].Threshold, 30);
     std::wstring ownerPath = L"C:\\J\\a.wav";
-    rows.Commit(owner, ownerPath);
+    CommitSamples(rows.InOrder(), L"D:\\New\\e.wav", owner, ownerPath);
     ASSERT_EQ(owner.size(), 3u);
     EXPECT_EQ(owner[0].SampleId, L"{busy}");
     EXPECT_EQ(owner[0].Threshold, 77);

@@ -6,7 +6,6 @@
 #include "cuebell/editors/usage_list.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "shared/format.h"
-#include "shared/record_delete.h"
 #include "shared/utilities.h"
 
 namespace cuebell {
@@ -25,6 +24,43 @@ std::wstring WithUsageList(int oneEntryText, int entriesText,
     const int textId = usingEntries.size() == 1 ? oneEntryText : entriesText;
     return core::Format(CuebellText(textId), L"\n" + UsageList(usingEntries));
 }
+
+// Delete's refusal of an empty list, then of a list without a selection ("!!", which the
+// string table does not hold); both under the delete-audio-file caption.
+BoxMessage DeleteRefusal(core::DeleteRefusalReason reason) {
+    const unsigned flags = core::kMbOk | core::kMbIconError;
+    if (reason == core::DeleteRefusalReason::EmptyList) {
+        return MakeBoxMessage(IDS_NO_AUDIO_FILE_TO_DELETE, IDS_DELETE_AUDIO_FILE_CAPTION, flags);
+    }
+    return BoxMessage{L"!!", CuebellText(IDS_DELETE_AUDIO_FILE_CAPTION), flags};
+}
+
+// The sample manager's refusals and question; a sample in use is refused at the question.
+class SampleDeleteDialogue : public core::DeleteDialogue<SampleInfo> {
+  public:
+    SampleDeleteDialogue(const EntryRefs& entries, core::MessageBoxPort& boxes,
+                         core::WindowHandle owner)
+        : entries_(entries), boxes_(boxes), owner_(owner) {}
+
+    void Refuse(core::DeleteRefusalReason reason) override {
+        ShowBoxMessage(boxes_, owner_, DeleteRefusal(reason));
+    }
+
+    bool Confirm(const SampleInfo& sample) override {
+        if (const auto refusal =
+                SampleInUseRefusal(EntriesUsingSample(entries_, sample.SampleId))) {
+            ShowBoxMessage(boxes_, owner_, *refusal);
+            return false;
+        }
+        return ShowBoxMessage(boxes_, owner_, SampleDeleteConfirmation(sample.AudioFile)) ==
+               core::kIdYes;
+    }
+
+  private:
+    const EntryRefs& entries_;
+    core::MessageBoxPort& boxes_;
+    core::WindowHandle owner_;
+};
 
 }  // namespace
 
@@ -94,12 +130,11 @@ std::optional<BoxMessage> SampleEditQuestion(const std::vector<std::wstring>& us
 }
 
 std::optional<BoxMessage> SampleDeleteRefusal(int rowCount, int selectedRow) {
-    const unsigned flags = core::kMbOk | core::kMbIconError;
     if (rowCount <= 0) {
-        return MakeBoxMessage(IDS_NO_AUDIO_FILE_TO_DELETE, IDS_DELETE_AUDIO_FILE_CAPTION, flags);
+        return DeleteRefusal(core::DeleteRefusalReason::EmptyList);
     }
     if (!IsRow(selectedRow, rowCount)) {
-        return BoxMessage{L"!!", CuebellText(IDS_DELETE_AUDIO_FILE_CAPTION), flags};
+        return DeleteRefusal(core::DeleteRefusalReason::NoSelection);
     }
     return std::nullopt;
 }
@@ -124,6 +159,40 @@ SampleInfo NewSample(core::SystemPort& system) {
     SampleInfo sample;
     sample.SampleId = core::NewIdentifier(system);
     return sample;
+}
+
+bool MayEditSample(const SampleRecords& rows, int selectedRow, const EntryRefs& entries,
+                   core::MessageBoxPort& boxes, core::WindowHandle owner) {
+    if (const auto refusal = SampleEditRefusal(rows.Count(), selectedRow)) {
+        ShowBoxMessage(boxes, owner, *refusal);
+        return false;
+    }
+    const SampleInfo* sample = rows.At(selectedRow);
+    if (const auto question = SampleEditQuestion(EntriesUsingSample(entries, sample->SampleId))) {
+        return ShowBoxMessage(boxes, owner, *question) == core::kIdYes;
+    }
+    return true;
+}
+
+core::DeleteOutcome<SampleInfo> DeleteSelectedSample(SampleRecords& rows, int selectedRow,
+                                                     const EntryRefs& entries,
+                                                     core::MessageBoxPort& boxes,
+                                                     core::WindowHandle owner) {
+    SampleDeleteDialogue dialogue(entries, boxes, owner);
+    return core::DeleteSelectedRecord(rows, selectedRow, dialogue);
+}
+
+void CommitSamples(const std::vector<SampleInfo*>& rows, const std::wstring& rememberedPath,
+                   SampleList& ownerSamples, std::wstring& ownerPath) {
+    SampleList copies;
+    copies.reserve(rows.size());
+    for (const SampleInfo* sample : rows) {
+        if (sample) {
+            copies.push_back(*sample);
+        }
+    }
+    ownerSamples = std::move(copies);
+    ownerPath = rememberedPath;
 }
 
 SampleRows::SampleRows(const SampleList& samples, std::wstring rememberedPath, EntryRefs entries)

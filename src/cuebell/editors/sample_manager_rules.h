@@ -1,6 +1,6 @@
 // The sample manager's rules without the window: the list's columns and cell texts, the
-// cell tooltips, the refusals and questions of Edit and Delete, and the working copies the
-// manager edits (SampleRows), which reach the owner only on OK.
+// cell tooltips, the refusals and questions of Edit and Delete on the manager's rows, and
+// what reaches the owner on OK.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,8 @@
 #include "cuebell/core/box_message.h"
 #include "cuebell/model/records.h"
 #include "shared/message_box_port.h"
+#include "shared/ordered_records.h"
+#include "shared/record_delete.h"
 #include "shared/system_port.h"
 
 namespace cuebell {
@@ -59,6 +61,27 @@ BoxMessage SampleDeleteConfirmation(const std::wstring& audioFile);
 
 // A new sample: the record's defaults and a fresh identifier.
 SampleInfo NewSample(core::SystemPort& system);
+
+// The manager's rows: its working copies of the owner's samples, in row order. The
+// owner's samples change only through CommitSamples.
+using SampleRecords = core::OrderedRecords<SampleInfo>;
+
+// Edit: shows the refusal (empty list, no selection), or the question when entries use
+// the selected sample; true when the editor may open on the row's record.
+bool MayEditSample(const SampleRecords& rows, int selectedRow, const EntryRefs& entries,
+                   core::MessageBoxPort& boxes, core::WindowHandle owner);
+
+// Delete: refuses (empty list, no selection, a sample that entries use) or asks, and on
+// Yes takes the selected sample out of the rows.
+core::DeleteOutcome<SampleInfo> DeleteSelectedSample(SampleRecords& rows, int selectedRow,
+                                                     const EntryRefs& entries,
+                                                     core::MessageBoxPort& boxes,
+                                                     core::WindowHandle owner);
+
+// OK: the owner's samples become copies of the rows in row order, and the owner's audio
+// path the one the manager remembered (the file of the last sample added).
+void CommitSamples(const std::vector<SampleInfo*>& rows, const std::wstring& rememberedPath,
+                   SampleList& ownerSamples, std::wstring& ownerPath);
 
 // The manager's working copies, in row order, and the remembered audio path. The owner's
 // samples and path change only through Commit.
