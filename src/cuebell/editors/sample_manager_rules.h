@@ -83,46 +83,4 @@ core::DeleteOutcome<SampleInfo> DeleteSelectedSample(SampleRecords& rows, int se
 void CommitSamples(const std::vector<SampleInfo*>& rows, const std::wstring& rememberedPath,
                    SampleList& ownerSamples, std::wstring& ownerPath);
 
-// The manager's working copies, in row order, and the remembered audio path. The owner's
-// samples and path change only through Commit.
-class SampleRows {
-  public:
-    SampleRows(const SampleList& samples, std::wstring rememberedPath, EntryRefs entries);
-
-    int Count() const { return static_cast<int>(rows_.size()); }
-    // Null when there is no such row.
-    const SampleInfo* At(int row) const;
-    const std::wstring& RememberedPath() const { return rememberedPath_; }
-
-    // An added sample goes at the end; the editor's path becomes the remembered path.
-    // Returns the new row.
-    int Append(SampleInfo sample, const std::wstring& editorPath);
-    // Replaces the row's record with the edited one; false when there is no such row.
-    bool Replace(int row, SampleInfo edited);
-
-    // The entries that use the row's sample, in list order.
-    std::vector<std::wstring> EntriesUsing(int row) const;
-
-    // Edit: shows the refusal, or the question when entries use the sample; true when the
-    // editor may open.
-    bool MayEdit(int selectedRow, core::MessageBoxPort& boxes, core::WindowHandle owner) const;
-
-    struct Deletion {
-        bool deleted = false;
-        int rowToSelect = -1;  // the row now at the same place, else the last; -1: none
-    };
-    // Delete: refuses (empty list, no selection, sample in use) or asks, and on Yes removes
-    // the row.
-    Deletion DeleteSelected(int selectedRow, core::MessageBoxPort& boxes, core::WindowHandle owner);
-
-    // OK: the owner's samples become copies of the rows in row order, and the owner's
-    // audio path the remembered one.
-    void Commit(SampleList& ownerSamples, std::wstring& ownerPath) const;
-
-  private:
-    SampleList rows_;
-    std::wstring rememberedPath_;
-    EntryRefs entries_;
-};
-
 }  // namespace cuebell

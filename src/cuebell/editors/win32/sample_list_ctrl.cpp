@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 namespace cuebell {
@@ -20,35 +21,13 @@ bool CSampleListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
     return true;
 }
 
-void CSampleListCtrl::ShowRows(const SampleRows* rows, int32_t generalThreshold) {
-    rows_ = rows;
-    generalThreshold_ = generalThreshold;
-}
-
-void CSampleListCtrl::SetupColumns() {
-    for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
-        DeleteColumn(column);
-    }
+void CSampleListCtrl::SetupSampleColumns() {
     const RECT client = GetClientRect();
-    const std::vector<SampleListColumn> columns = SampleListColumns(client.right - client.left);
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const int position = InsertColumn(static_cast<int>(i), columns[i].title, columns[i].width);
-        if (position >= 0) {
-            GetHeader().SetItemParam(position, columns[i].id);
-        }
+    std::vector<win32::ListViewColumn> columns;
+    for (const SampleListColumn& column : SampleListColumns(client.right - client.left)) {
+        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width});
     }
-}
-
-int CSampleListCtrl::FindColumn(int columnId) const {
-    const win32::CHeader header = GetHeader();
-    const int count = header.GetItemCount();
-    for (int position = 0; position < count; ++position) {
-        LPARAM tag = 0;
-        if (header.GetItemParam(position, &tag) && tag == columnId) {
-            return position;
-        }
-    }
-    return -1;
+    SetupColumns(columns);
 }
 
 void CSampleListCtrl::EnableCellTips() {
@@ -61,44 +40,38 @@ void CSampleListCtrl::EnableCellTips() {
                                  ::GetModuleHandleW(nullptr), nullptr);
 }
 
-void CSampleListCtrl::InsertRow(int row) {
-    if (rows_ == nullptr || rows_->At(row) == nullptr) {
-        return;
-    }
-    const int inserted = InsertItem(row, L"");
-    if (inserted < 0) {
-        return;
-    }
-    WriteCells(inserted);
-    SelectItem(inserted);
-    EnsureVisible(inserted);
+bool CSampleListCtrl::MayEditSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
+                                      core::WindowHandle owner) {
+    return MayEditSample(Records(), SelectedRow(), entries, boxes, owner);
 }
 
-void CSampleListCtrl::RefreshRow(int row) {
-    WriteCells(row);
-}
-
-void CSampleListCtrl::RemoveRow(int row) {
-    DeleteItem(row);
-    // The cell under the mouse may have moved to another row.
+void CSampleListCtrl::DeleteSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
+                                     core::WindowHandle owner) {
+    core::DeleteOutcome<SampleInfo> deleted =
+        DeleteSelectedSample(Records(), SelectedRow(), entries, boxes, owner);
+    if (!deleted.removed) {
+        return;
+    }
+    DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
+    // The cell under the mouse may now show another row.
     SetCellTool(0, RECT{});
+    if (deleted.rowToSelect >= 0) {
+        SelectItem(deleted.rowToSelect);
+        EnsureVisible(deleted.rowToSelect);
+    }
 }
 
-void CSampleListCtrl::WriteCells(int row) {
-    const SampleInfo* sample = rows_ != nullptr ? rows_->At(row) : nullptr;
-    if (sample == nullptr) {
-        return;
-    }
+void CSampleListCtrl::WriteCells(int row, const SampleInfo& sample) {
     for (int columnId : {kAudioFileColumn, kThresholdColumn, kOffsetColumn, kDelayColumn}) {
         const int column = FindColumn(columnId);
         if (column >= 0) {
-            SetItemText(row, column, SampleCellText(*sample, columnId, generalThreshold_));
+            SetItemText(row, column, SampleCellText(sample, columnId, generalThreshold_));
         }
     }
 }
 
 void CSampleListCtrl::SelectLastWhenNoneIs() {
-    const int count = GetItemCount();
+    const int count = RowCount();
     if (SelectedRow() < 0 && count > 0) {
         SelectItem(count - 1);
         EnsureVisible(count - 1);
@@ -160,12 +133,11 @@ void CSampleListCtrl::SetCellTool(int toolId, const RECT& cell) {
     ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-bool CSampleListCtrl::FillTipText(NMTTDISPINFOW* info) {
+void CSampleListCtrl::FillTipText(NMTTDISPINFOW* info) {
     const int row = static_cast<int>(info->hdr.idFrom - 1) / kToolRowStride;
-    const SampleInfo* sample = rows_ != nullptr ? rows_->At(row) : nullptr;
+    const SampleInfo* sample = RecordAt(row);
     tipText_ = sample != nullptr ? SampleTooltip(*sample) : std::wstring();
     info->lpszText = tipText_.data();
-    return true;
 }
 
 LRESULT CSampleListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

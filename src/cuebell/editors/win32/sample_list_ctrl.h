@@ -1,7 +1,7 @@
-// The sample manager's list (control 1013): one row per working copy of SampleRows, in
-// the same order. The cells are texts written from the rows; every cell shows the row's
-// full path as its tooltip. The Insert key asks the dialog to add a sample, the Delete key
-// deletes the selected one, and a click never leaves a non-empty list without a selection.
+// The sample manager's list (control 1013): one sample per row, each row owning its
+// working copy. Every cell shows the row's full path as its tooltip. The Insert key asks
+// the dialog to add a sample, the Delete key deletes the selected one, a double click asks
+// the dialog to edit, and a click never leaves a non-empty list without a selection.
 #pragma once
 
 #include <windows.h>
@@ -10,12 +10,14 @@
 #include <string>
 
 #include "cuebell/editors/sample_manager_rules.h"
-#include "shared/win32/controls.h"
-#include "shared/win32/subclass.h"
+#include "cuebell/model/records.h"
+#include "shared/message_box_port.h"
+#include "shared/win32/record_list_view.h"
 
 namespace cuebell {
 
-// The manager's private messages, posted by the list: edit and add the selected sample.
+// The manager's private requests, posted by the list so that the key press or double
+// click is finished before the editor opens.
 constexpr UINT kEditSampleMessage = WM_USER + 1;
 constexpr UINT kAddSampleMessage = WM_USER + 2;
 
@@ -26,46 +28,43 @@ class SampleListOwner {
     virtual void DeleteSelectedSample() = 0;
 };
 
-class CSampleListCtrl : public win32::CSubclassed<win32::CListView> {
+class CSampleListCtrl : public win32::CRecordListView<SampleInfo> {
   public:
     explicit CSampleListCtrl(SampleListOwner& owner) : owner_(owner) {}
-    CSampleListCtrl(const CSampleListCtrl&) = delete;
-    CSampleListCtrl& operator=(const CSampleListCtrl&) = delete;
 
     // Binds the list to the dialog's control and switches on full-row selection.
     bool SubclassDlgItem(HWND dialog, int controlId);
-    // The rows shown and the general threshold shown for samples that use it (not owned).
-    void ShowRows(const SampleRows* rows, int32_t generalThreshold);
-    // Deletes every column, then inserts the four, each header item tagged with its
-    // column identifier.
-    void SetupColumns();
-    // Position of the column tagged with the identifier; -1 when there is none.
-    int FindColumn(int columnId) const;
+    // The general threshold, shown for samples that use it.
+    void SetGeneralThreshold(int32_t threshold) { generalThreshold_ = threshold; }
+    // Audio file, Delay(s), Offset(s), Threshold (%), sized to the list's client width.
+    void SetupSampleColumns();
     // Creates the tooltip that shows each cell's path.
     void EnableCellTips();
 
-    // Inserts the row's cells at its place and selects it.
-    void InsertRow(int row);
-    void RefreshRow(int row);
-    void RemoveRow(int row);
-    int SelectedRow() const { return GetSelectedIndex(); }
+    // Edit's refusals and question for the selected row; true when the editor may open
+    // on its record.
+    bool MayEditSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
+                         core::WindowHandle owner);
+    // Delete's refusals and question for the selected row; on Yes the row and its record
+    // go, and the row that takes its place (else the last) is selected.
+    void DeleteSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
+                        core::WindowHandle owner);
 
     // The dialog hands on the list's clicks (item -1: not on a row).
     void OnClick(int item);
     void OnDoubleClick(int item);
 
   protected:
+    void WriteCells(int row, const SampleInfo& sample) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void WriteCells(int row);
     void SelectLastWhenNoneIs();
     void TrackCellUnderMouse(POINT point);
     void SetCellTool(int toolId, const RECT& cell);
-    bool FillTipText(NMTTDISPINFOW* info);
+    void FillTipText(NMTTDISPINFOW* info);
 
     SampleListOwner& owner_;
-    const SampleRows* rows_ = nullptr;
     int32_t generalThreshold_ = 0;
     HWND tooltip_ = nullptr;
     int cellTool_ = 0;  // the tool of the cell under the mouse; 0: none

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <utility>
 
 #include "cuebell/core/box_message.h"
+#include "cuebell/editors/sample_manager_rules.h"
 #include "cuebell/editors/win32/sample_add_edit_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/sample_dialogs_ids.h"
@@ -23,14 +25,17 @@ CSampleManagerDlg::CSampleManagerDlg(HINSTANCE resources, SampleList& samples,
       list_(*this) {}
 
 bool CSampleManagerDlg::OnInitDialog() {
-    rows_.emplace(samples_, audioPath_, entries_);
-    list_.SubclassDlgItem(hwnd_, IDC_SAMPLE_LIST);
-    list_.ShowRows(&*rows_, general_.Threshold);
-    list_.SetupColumns();
+    rememberedPath_ = audioPath_;
+    if (!list_.SubclassDlgItem(hwnd_, IDC_SAMPLE_LIST)) {
+        EndDialog(kFailed);
+        return false;
+    }
+    list_.SetGeneralThreshold(general_.Threshold);
+    list_.SetupSampleColumns();
     list_.EnableCellTips();
     // Every row is selected as it is added: the last one ends up selected.
-    for (int row = 0; row < rows_->Count(); ++row) {
-        list_.InsertRow(row);
+    for (const SampleInfo& sample : samples_) {
+        list_.AppendRow(std::make_unique<SampleInfo>(sample));
     }
     FocusItem(IDC_SAMPLE_LIST);
     UpdateButtons();
@@ -86,55 +91,56 @@ bool CSampleManagerDlg::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result)
 }
 
 void CSampleManagerDlg::AddSample() {
-    SampleInfo sample = NewSample(ports_.system);
-    std::wstring path = rows_->RememberedPath();
+    auto sample = std::make_unique<SampleInfo>(NewSample(ports_.system));
+    std::wstring path = rememberedPath_;
     CSampleAddEditDlg editor(Resources(), ports_, general_, CuebellText(IDS_ADD_SAMPLE_TITLE), path,
-                             sample);
+                             *sample);
     if (editor.DoModal(hwnd_) == IDOK) {
-        list_.InsertRow(rows_->Append(std::move(sample), path));
+        rememberedPath_ = path;
+        list_.AppendRow(std::move(sample));
         FocusItem(IDC_SAMPLE_LIST);
     }
     UpdateButtons();
 }
 
 void CSampleManagerDlg::EditSelectedSample() {
-    const int row = list_.SelectedRow();
-    if (!rows_->MayEdit(row, ports_.boxes, Owner())) {
+    if (!list_.MayEditSelected(entries_, ports_.boxes, Owner())) {
         return;
     }
-    SampleInfo sample = *rows_->At(row);
-    std::wstring path = sample.AudioFile;
+    const int row = list_.SelectedRow();
+    SampleInfo* sample = list_.RecordAt(row);
+    if (sample == nullptr) {
+        return;
+    }
+    // The editor changes the row's own record, and only on OK.
+    std::wstring path = sample->AudioFile;
     CSampleAddEditDlg editor(Resources(), ports_, general_, CuebellText(IDS_EDIT_SAMPLE_TITLE),
-                             path, sample);
-    if (editor.DoModal(hwnd_) == IDOK && rows_->Replace(row, std::move(sample))) {
+                             path, *sample);
+    if (editor.DoModal(hwnd_) == IDOK) {
         list_.RefreshRow(row);
         FocusItem(IDC_SAMPLE_LIST);
     }
 }
 
 void CSampleManagerDlg::DeleteSelectedSample() {
-    const int row = list_.SelectedRow();
-    const SampleRows::Deletion deletion = rows_->DeleteSelected(row, ports_.boxes, Owner());
-    if (deletion.deleted) {
-        list_.RemoveRow(row);
-        if (deletion.rowToSelect >= 0) {
-            list_.SelectItem(deletion.rowToSelect);
-            list_.EnsureVisible(deletion.rowToSelect);
-        }
-    }
+    list_.DeleteSelected(entries_, ports_.boxes, Owner());
     // The Delete key comes here too: the buttons always follow the rows.
     UpdateButtons();
 }
 
 void CSampleManagerDlg::UpdateButtons() {
-    const bool enabled = SampleButtonsEnabled(list_.GetItemCount());
+    const bool enabled = SampleButtonsEnabled(list_.RowCount());
     EnableItem(IDC_SAMPLE_EDIT, enabled);
     EnableItem(IDC_SAMPLE_DELETE, enabled);
 }
 
 void CSampleManagerDlg::OnOK() {
-    rows_->Commit(samples_, audioPath_);
+    CommitSamples(list_.RecordsInOrder(), rememberedPath_, samples_, audioPath_);
     EndDialog(IDOK);
+}
+
+void CSampleManagerDlg::OnDestroy() {
+    list_.DeleteAllRows();
 }
 
 }  // namespace cuebell

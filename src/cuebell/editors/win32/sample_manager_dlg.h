@@ -1,14 +1,12 @@
 // The sample manager (template 130): the library of samples in a list, with Add, Edit and
-// Delete. It works on copies (SampleRows); the owner's samples and remembered audio path
-// change only when the operator presses OK.
+// Delete. The list's rows own copies of the owner's samples; the owner's samples and
+// remembered audio path change only when the operator presses OK.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
-#include "cuebell/editors/sample_manager_rules.h"
 #include "cuebell/editors/win32/sample_list_ctrl.h"
 #include "cuebell/editors/win32/sample_ports.h"
 #include "cuebell/model/records.h"
@@ -32,6 +30,7 @@ class CSampleManagerDlg : public win32::CDialog, private SampleListOwner {
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
     void OnOK() override;
+    void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   private:
@@ -46,7 +45,9 @@ class CSampleManagerDlg : public win32::CDialog, private SampleListOwner {
     std::wstring& audioPath_;
     EntryRefs entries_;
     SamplePorts ports_;
-    std::optional<SampleRows> rows_;  // the working copies, from the dialog's start
+    // The start folder of Add's file dialog, taken from each added sample; it reaches
+    // audioPath_ on OK only.
+    std::wstring rememberedPath_;
     CSampleListCtrl list_;
 };
 
