@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -259,6 +260,62 @@ TEST_F(SampleDialogsTest, EditorBrowsesAndSwitchesTheDefaultThresholdThenCancels
     EXPECT_EQ(path, tenSeconds);
 }
 
+// The tooltip windows of a thread; the tool (list window and identifier) picks the
+// right one, as a list view may make one of its own.
+BOOL CALLBACK CollectTooltips(HWND window, LPARAM context) {
+    wchar_t className[64] = {};
+    ::GetClassNameW(window, className, 64);
+    if (std::wstring(className) == TOOLTIPS_CLASSW) {
+        reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    }
+    return TRUE;
+}
+
+// The text the tooltip that holds the tool gives it; empty when no tooltip holds it.
+std::wstring ToolText(HWND list, UINT_PTR toolId) {
+    std::vector<HWND> tooltips;
+    ::EnumThreadWindows(::GetWindowThreadProcessId(list, nullptr), CollectTooltips,
+                        reinterpret_cast<LPARAM>(&tooltips));
+    for (HWND tooltip : tooltips) {
+        std::vector<wchar_t> text(1024, L'\0');
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = list;
+        tool.uId = toolId;
+        tool.lpszText = text.data();
+        ::SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+        if (text[0] != L'\0') {
+            return text.data();
+        }
+    }
+    return std::wstring();
+}
+
+// The tooltip text of a cell as the operator sees it with the mouse on the cell, which
+// makes the cell the list's one tool. The pointer itself is put there too: a move of the
+// real pointer still in the queue could otherwise take the tool to another cell first,
+// so the tool is read again until such a move has passed.
+std::wstring CellTip(HWND list, int row, int column, UINT_PTR toolId) {
+    RECT cell{};
+    cell.top = column;
+    cell.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    ::SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&cell));
+    POINT point{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    POINT onScreen = point;
+    ::ClientToScreen(list, &onScreen);
+    ::SetCursorPos(onScreen.x, onScreen.y);
+    std::wstring text;
+    for (int attempt = 0; attempt < 5 && text.empty(); ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(20);
+        }
+        ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        text = ToolText(list, toolId);
+    }
+    return text;
+}
+
 SampleInfo MakeSample(const std::wstring& path, const std::wstring& id, int32_t threshold,
                       double offset, double delay) {
     SampleInfo sample;
@@ -382,6 +439,43 @@ TEST_F(SampleManagerTest, AddsEditsAndDeletesThenReplacesTheOwnersSamplesOnOK) {
     EXPECT_DOUBLE_EQ(samples[2].Delay, 1.5);
     EXPECT_EQ(samples[2].SampleId.size(), 38u);
     EXPECT_EQ(path, tenSeconds);
+}
+
+TEST_F(SampleManagerTest, EveryCellShowsItsRowsPathCutToTheTooltipLength) {
+    const std::wstring longPath = L"C:\\Jingles\\" + std::wstring(100, L'x') + L".wav";
+    samples[1].AudioFile = longPath;
+    const struct {
+        int row, column;
+        UINT_PTR toolId;  // the cell's tool, as SampleCellToolId numbers it
+        std::wstring path;
+    } cells[] = {{0, 0, 1, tenSeconds},
+                 {0, 3, 4, tenSeconds},
+                 {1, 0, 1025, longPath},
+                 {1, 2, 1027, longPath},
+                 {2, 1, 2050, threeSeconds}};
+    std::vector<std::wstring> tips;
+
+    DialogRun run = RunManager(samples, path, entries, [&](DialogDriver& driver) {
+        HWND dialog = driver.WaitForDialog(L"Samples");
+        if (dialog == nullptr) {
+            return;
+        }
+        HWND list = ::GetDlgItem(dialog, IDC_SAMPLE_LIST);
+        for (const auto& cell : cells) {
+            tips.push_back(CellTip(list, cell.row, cell.column, cell.toolId));
+        }
+        driver.Click(dialog, IDCANCEL);
+        driver.WaitUntilGone(dialog);
+    });
+
+    ASSERT_TRUE(run.failures.empty()) << Describe(run.failures);
+    ASSERT_EQ(tips.size(), std::size(cells));
+    for (size_t i = 0; i < tips.size(); ++i) {
+        SCOPED_TRACE(testing::Message()
+                     << "row " << cells[i].row << ", column " << cells[i].column);
+        EXPECT_EQ(tips[i], cells[i].path.substr(0, 79));
+    }
+    EXPECT_EQ(tips[2].size(), 79u);
 }
 
 TEST_F(SampleManagerTest, CancelLeavesTheOwnersSamplesAndPath) {
