@@ -67,6 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                                     kSetDefault, IDOK, L"Threshold = 65%(default)", L"65"},
                       EditorJourney{"GeneralDefaultsThenCancel", IDC_GENERAL, L"General settings",
                                     kSetDefault, IDCANCEL, L"Threshold = 30%(default)", L"30"},
+                      // "Select All" ticks every sample of the selected entry.
+                      EditorJourney{"EditEntrySelectAllThenOK", IDC_EDIT_ENTRY,
+                                    L"Edit detection entry", 1051, IDOK,
+                                    L"3) C:\\Jingles\\weather.wav", L"30"},
                       EditorJourney{"SamplesOK", IDC_SAMPLES, L"Samples", 0, IDOK,
                                     L"C:\\Jingles\\news.wav (Delay = 02.00 s", L"30"},
                       EditorJourney{"DevicesOK", IDC_DEVICES, L"Devices", 0, IDOK,

@@ -1,10 +1,13 @@
 #include "cuebell/ui/win32/cuebell_dlg.h"
 
+#include <memory>
+
 #include "cuebell/core/box_message.h"
 #include "cuebell/core/description.h"
 #include "cuebell/core/entry_list_rules.h"
 #include "cuebell/editors/win32/device_manager_dlg.h"
 #include "cuebell/editors/win32/general_settings_dlg.h"
+#include "cuebell/editors/win32/gpi_add_edit_dlg.h"
 #include "cuebell/editors/win32/sample_manager_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
@@ -166,8 +169,15 @@ void CCuebellDlg::AddEntry() {
         ShowBoxMessage(ports_.boxes, Owner(), *refusal);
         return;
     }
-    // The entry editor opens here once the editors are part of the program; until then
-    // nothing changes.
+    auto entry = std::make_unique<GpiInfo>();
+    CGPIAddEditDlg editor(Resources(), ports_.boxes, IDS_ADD_ENTRY_TITLE, entry.get(),
+                          EntryNames(list_.EntriesInListOrder()), session_.Samples(),
+                          session_.Devices(), session_.Actions(), session_.General());
+    if (editor.DoModal(hwnd_) == IDOK) {
+        // The new last row is selected, and the description shows it.
+        list_.AppendRow(std::move(entry));
+        RebuildDescription();
+    }
 }
 
 void CCuebellDlg::EditSelectedEntry() {
@@ -175,8 +185,19 @@ void CCuebellDlg::EditSelectedEntry() {
         ShowBoxMessage(ports_.boxes, Owner(), *refusal);
         return;
     }
-    // The entry editor opens here once the editors are part of the program; until then
-    // nothing changes.
+    const int row = list_.SelectedRow();
+    GpiInfo* entry = list_.EntryAt(row);
+    if (entry == nullptr) {
+        return;
+    }
+    CGPIAddEditDlg editor(Resources(), ports_.boxes, IDS_EDIT_ENTRY_TITLE, entry,
+                          EntryNames(list_.EntriesInListOrder(), entry), session_.Samples(),
+                          session_.Devices(), session_.Actions(), session_.General());
+    if (editor.DoModal(hwnd_) == IDOK) {
+        // The selection stays on the row: its texts and the description are rewritten.
+        list_.RefreshRow(row);
+        RebuildDescription();
+    }
 }
 
 void CCuebellDlg::OpenSampleManager() {
