@@ -4,6 +4,7 @@ after the operator deleted "WAV_Sport opener" and pressed OK, in the form e2e_dr
 regdump prints (keys and values sorted by name, byte counts with the terminator).
 
 Usage: e2e_config.py seed OUTPUT.reg
+       e2e_config.py seed-empty OUTPUT.reg   (no detection store; one playout instance)
        e2e_config.py expected-after-ok   (prints the expected dump)
 """
 
@@ -104,6 +105,21 @@ def seed(path):
     reg.save(path)
 
 
+def seed_empty(path):
+    """No detection store and no tool settings: a station where Cuebell has never run. One
+    playout instance on board 1 holds another owner's event."""
+    reg = RegFile()
+    for key in (HKLM + "\\" + PLUGINS, HKCU + "\\" + PLAYOUT, HKCU + r"\Software\Quorvane\Cuebell",
+                HKLM + r"\Software\CX840 Simulator"):
+        reg.delete_key(key)
+    reg.key(HKLM + r"\Software\CX840 Simulator", [("Boards", "48000,44100")])
+    reg.key(HKCU + "\\" + PLAYOUT)
+    reg.key(HKCU + "\\" + PLAYOUT + r"\Studio A")
+    reg.key(HKCU + "\\" + PLAYOUT + r"\Studio A\Settings",
+            [("AudioDevice", "CX840 Play 1"), ("GPIEvents", "12 0 0 Studio door|Red light on")])
+    reg.save(path)
+
+
 def _escaped(text):
     out = ""
     for c in text + "\0":
@@ -136,6 +152,8 @@ def expected_after_ok():
 def main():
     if len(sys.argv) == 3 and sys.argv[1] == "seed":
         seed(sys.argv[2])
+    elif len(sys.argv) == 3 and sys.argv[1] == "seed-empty":
+        seed_empty(sys.argv[2])
     elif len(sys.argv) == 2 and sys.argv[1] == "expected-after-ok":
         print(expected_after_ok())
     else:

@@ -60,8 +60,19 @@ wait_exit() {  # pid, seconds
     wait "$pid"
 }
 
-seed_registry() {
-    python3 "$HERE/e2e_config.py" seed "$E2E_PREFIX/drive_c/e2e.reg" || return 1
+# Wine's reg import does not delete the keys a "[-KEY]" line names: they are deleted here.
+clear_seeded_keys() {
+    local key
+    for key in 'HKLM\Software\Quorvane\Sigvault' 'HKCU\Software\Brenmark\Halvex\Skyvant' \
+        'HKCU\Software\Quorvane\Cuebell' 'HKLM\Software\CX840 Simulator'; do
+        "$WINE" reg delete "$key" /f /reg:32 >/dev/null 2>&1
+    done
+    return 0
+}
+
+seed_registry() {  # [seed command]
+    python3 "$HERE/e2e_config.py" "${1:-seed}" "$E2E_PREFIX/drive_c/e2e.reg" || return 1
+    clear_seeded_keys
     "$WINE" reg import 'C:\e2e.reg' /reg:32 >/dev/null 2>&1
 }
 
@@ -91,6 +102,8 @@ The repeating detection entry 'WAV_Weather bed' from VeZevStudio A will be delet
 }
 
 run_case() {  # name, function
+    # E2E_ONLY=function runs that case alone.
+    [ -z "${E2E_ONLY:-}" ] || [ "$E2E_ONLY" = "$2" ] || return 0
     case_failures=()
     seed_registry || fail "seeding the registry failed"
     "$2"
@@ -247,6 +260,166 @@ Studio B"
 "GPIsCount" REG_SZ 4 bytes: "3\0"'
 }
 
+# A station where Cuebell never ran: a sample added through "Browse..." and the real
+# file-open dialog on a WAV file made by sox, a device, an entry, OK; started again,
+# everything shows as entered and the store and the playout table hold it exactly.
+case_first_configuration() {
+    local rows box
+    seed_registry seed-empty || fail "seeding the empty station failed"
+    mkdir -p "$E2E_PREFIX/drive_c/Jingles"
+    sox -V1 -n -r 48000 -c 2 -b 16 "$E2E_PREFIX/drive_c/Jingles/morning.wav" synth 3.5 sine 880 ||
+        fail "sox could not make the jingle"
+
+    start_cuebell
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    # The sample: Browse..., the file chosen in the common dialog, a delay, OK.
+    driver click Cuebell 1004 >/dev/null
+    driver wait-dialog Samples >/dev/null || fail "the sample manager did not open"
+    driver click Samples 1000 >/dev/null
+    driver wait-dialog 'Add sample' >/dev/null || fail "the sample editor did not open"
+    driver click 'Add sample' 1015 >/dev/null
+    driver wait-dialog 'Select audio file' >/dev/null || fail "the file-open dialog did not open"
+    driver choose-file 'Select audio file' 'C:\Jingles\morning.wav' >/dev/null
+    driver wait-gone 'Select audio file' >/dev/null || fail "the file-open dialog did not close"
+    expect_eq "chosen path" "$(driver text 'Add sample' 1014)" 'C:\Jingles\morning.wav'
+    driver set-text 'Add sample' 1020 '1.50' >/dev/null
+    driver focus 'Add sample' 1018 >/dev/null
+    driver click 'Add sample' 1 >/dev/null
+    driver wait-gone 'Add sample' >/dev/null || fail "the sample editor refused: $(driver box 1 2000)"
+    expect_eq "sample rows" "$(driver list Samples 1013)" "selected=0
+morning.wav |  1.50 |  0.00 | 30"
+    driver click Samples 1 >/dev/null
+    driver wait-gone Samples >/dev/null || fail "the sample manager did not close"
+    # The device: input 1 of board 1 at the board's own rate ("Set default").
+    driver click Cuebell 1005 >/dev/null
+    driver wait-dialog Devices >/dev/null || fail "the device manager did not open"
+    driver click Devices 1000 >/dev/null
+    driver wait-dialog 'Add device' >/dev/null || fail "the device editor did not open"
+    driver click 'Add device' 1056 >/dev/null
+    driver click 'Add device' 1 >/dev/null
+    driver wait-gone 'Add device' >/dev/null || fail "the device editor refused: $(driver box 1 2000)"
+    expect_eq "device rows" "$(driver list Devices 1023)" "selected=0
+CX840 Input 1 B1 | 48000 | 341"
+    driver click Devices 1 >/dev/null
+    driver wait-gone Devices >/dev/null || fail "the device manager did not close"
+    # The entry: a name without its prefix, the sample ticked, a comment.
+    driver click Cuebell 1000 >/dev/null
+    driver wait-dialog 'Add detection entry' >/dev/null || fail "the entry editor did not open"
+    driver set-text 'Add detection entry' 1027 '  Morning jingle ' >/dev/null
+    driver check 'Add detection entry' 1031 0 1 >/dev/null
+    driver set-text 'Add detection entry' 1054 'Breakfast show' >/dev/null
+    driver click 'Add detection entry' 1 >/dev/null
+    driver wait-gone 'Add detection entry' >/dev/null ||
+        fail "the entry editor refused: $(driver box 1 2000)"
+    expect_eq "entry rows" "$(driver list Cuebell 1007)" "selected=0
+WAV_Morning jingle | Wait command | Breakfast show"
+    driver click Cuebell 1 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog"
+    wait_exit "$cuebell_pid" 20 >/dev/null
+
+    local store playout
+    store=$(driver regdump 'HKLM\Software\Quorvane\Sigvault')
+    expect_eq "stored configuration" "$store" '[HKLM\Software\Quorvane\Sigvault]
+[HKLM\Software\Quorvane\Sigvault\Wave_2.0]
+"CutoffFrequency" REG_SZ 6 bytes: "75\0"
+"DevicesCount" REG_SZ 4 bytes: "1\0"
+"GPILength" REG_SZ 18 bytes: "0.400000\0"
+"GPIsCount" REG_SZ 4 bytes: "1\0"
+"LowPassFilterSize" REG_SZ 6 bytes: "63\0"
+"PowerRecalcRate" REG_SZ 8 bytes: "100\0"
+"SamplesCount" REG_SZ 4 bytes: "1\0"
+"Threshold" REG_SZ 6 bytes: "30\0"
+[HKLM\Software\Quorvane\Sigvault\Wave_2.0\Device0]
+"AnalysisDigit" REG_SZ 6 bytes: "14\0"
+"Name" REG_SZ 34 bytes: "CX840 Input 1 B1\0"
+"SampleRate" REG_SZ 12 bytes: "48000\0"
+[HKLM\Software\Quorvane\Sigvault\Wave_2.0\GPI0]
+"DeviceIndex" REG_SZ 4 bytes: "0\0"
+"Name" REG_SZ 38 bytes: "WAV_Morning jingle\0"
+"SampleIndices" REG_SZ 4 bytes: "0\0"
+[HKLM\Software\Quorvane\Sigvault\Wave_2.0\Sample0]
+"AudioFile" REG_SZ 46 bytes: "C:\\Jingles\\morning.wav\0"
+"Delay" REG_SZ 18 bytes: "1.500000\0"
+"Offset" REG_SZ 18 bytes: "0.000000\0"
+"Threshold" REG_SZ 6 bytes: "30\0"'
+    playout=$(driver regdump 'HKCU\Software\Brenmark\Halvex\Skyvant\Studio A\Settings' | grep GPIEvents)
+    expect_eq "Studio A's table" "$playout" \
+        '"GPIEvents" REG_SZ 152 bytes: "101 0 500 WAV_Morning jingle|Breakfast show\n12 0 0 Studio door|Red light on\0"'
+
+    # Started again: everything as entered.
+    start_cuebell
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear again"
+    expect_eq "entry rows after a restart" "$(driver list Cuebell 1007)" "selected=0
+WAV_Morning jingle | Wait command | Breakfast show"
+    expect_eq "description after a restart" "$(driver text Cuebell 1008)" 'Selected device for detection:
+CX840 Input 1 B1 (Sample rate = 48000 Hz, Analysis interval = 341 ms);
+-------------------------
+Selected sample(s) for detection:
+1) C:\Jingles\morning.wav (Delay = 01.50 s, Offset = 00.00 s, Threshold = 30%).'
+    driver click Cuebell 2 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the dialog"
+    wait_exit "$cuebell_pid" 20 >/dev/null
+}
+
+# Changes made in each manager and in the general settings, then cancelled there, never
+# reach the registry: OK afterwards writes exactly what an OK without them writes.
+case_cancelled_editors_change_nothing() {
+    mkdir -p "$E2E_PREFIX/drive_c/Jingles"
+    local jingle
+    for jingle in news sport; do
+        sox -V1 -n -r 48000 -c 1 -b 16 "$E2E_PREFIX/drive_c/Jingles/$jingle.wav" synth 12 sine 440 ||
+            fail "sox could not make $jingle.wav"
+    done
+    start_cuebell
+    answer_repeated_event
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    driver click Cuebell 1 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog"
+    wait_exit "$cuebell_pid" 20 >/dev/null
+    export_registry "$WORK/plain-ok"
+
+    start_cuebell
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear again"
+    # Samples: an edited delay (the sample is in use: the question is answered Yes).
+    driver click Cuebell 1004 >/dev/null
+    driver wait-dialog Samples >/dev/null || fail "the sample manager did not open"
+    driver select Samples 1013 0 >/dev/null
+    driver click Samples 1001 >/dev/null
+    driver box 6 >/dev/null || fail "editing a used sample did not ask"
+    driver wait-dialog 'Edit sample' >/dev/null || fail "the sample editor did not open"
+    driver set-text 'Edit sample' 1020 '9.00' >/dev/null
+    driver click 'Edit sample' 1 >/dev/null
+    driver wait-gone 'Edit sample' >/dev/null || fail "the sample editor refused: $(driver box 1 2000)"
+    driver click Samples 2 >/dev/null
+    driver wait-gone Samples >/dev/null || fail "the sample manager did not close"
+    # Devices: a new device.
+    driver click Cuebell 1005 >/dev/null
+    driver wait-dialog Devices >/dev/null || fail "the device manager did not open"
+    driver click Devices 1000 >/dev/null
+    driver wait-dialog 'Add device' >/dev/null || fail "the device editor did not open"
+    driver combo-select 'Add device' 1024 2 >/dev/null
+    driver click 'Add device' 1 >/dev/null
+    driver wait-gone 'Add device' >/dev/null || fail "the device editor refused: $(driver box 1 2000)"
+    driver click Devices 2 >/dev/null
+    driver wait-gone Devices >/dev/null || fail "the device manager did not close"
+    # General settings: the defaults.
+    driver click Cuebell 1006 >/dev/null
+    driver wait-dialog 'General settings' >/dev/null || fail "the general settings did not open"
+    driver click 'General settings' 1056 >/dev/null
+    driver click 'General settings' 2 >/dev/null
+    driver wait-gone 'General settings' >/dev/null || fail "the general settings did not close"
+    driver click Cuebell 1 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog"
+    wait_exit "$cuebell_pid" 20 >/dev/null
+    export_registry "$WORK/after-cancels"
+    local part
+    for part in store playout; do
+        cmp -s "$WORK/plain-ok-$part.reg" "$WORK/after-cancels-$part.reg" ||
+            fail "a cancelled editor changed the $part: $(diff <(iconv -f UTF-16 -t UTF-8 \
+                "$WORK/plain-ok-$part.reg") <(iconv -f UTF-16 -t UTF-8 "$WORK/after-cancels-$part.reg"))"
+    done
+}
+
 # --- run
 
 mkdir -p "$WORK"
@@ -264,6 +437,9 @@ run_case "start-up refused while the playout program runs" case_refuses_while_pl
 run_case "load, delete, refused OK, OK: registry as the rules say" case_ok_round_trip
 run_case "delete then Cancel: registry unchanged" case_cancel_writes_nothing
 run_case "OK beside an unreadable table: it is left alone, the rest saved" case_unreadable_table_left_alone
+run_case "a first configuration through the editors, stored and shown again" case_first_configuration
+run_case "edits cancelled in the managers and settings: OK writes as without them" \
+    case_cancelled_editors_change_nothing
 
 "$WINESERVER" -k 2>/dev/null
 echo "e2e: $passed passed, $failed failed"

@@ -15,6 +15,13 @@
 //   enabled CAPTION ID               print 1 when the control is enabled, else 0
 //   list CAPTION ID                  print "selected=N", then one line per row, cells by " | "
 //   select CAPTION ID ROW            select the list row (-1: none)
+//   check CAPTION ID ROW 0|1         clear or tick the list row's check box
+//   set-text CAPTION ID TEXT         replace the control's text (as typing would leave it)
+//   focus CAPTION ID                 move the focus to the control (its edit's focus loss runs)
+//   combo CAPTION ID                 print "selected=N", then one line per item
+//   combo-select CAPTION ID INDEX    select the item and tell the dialog, as a click would
+//   choose-file CAPTION PATH         in the file-open dialog of that caption, enter the
+//                                    path and press Open (posted)
 //   wait-class CLASS [MS]            wait until a top-level window of the class exists
 //   close-class CLASS                ask every top-level window of the class to close
 //   regdump HKLM\PATH|HKCU\PATH      print the tree in the 32-bit view, sorted
@@ -266,6 +273,98 @@ int Select(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int Check(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND list = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    if (list == nullptr || !e2e::CheckListViewRow(list, Number(args[2]), Number(args[3]) != 0)) {
+        return Fail(L"cannot tick row " + args[2]);
+    }
+    return 0;
+}
+
+// The dialog's control, or null after printing why.
+HWND ControlOrFail(const std::wstring& caption, const std::wstring& id) {
+    HWND dialog = DialogOrFail(caption);
+    HWND control = dialog ? ::GetDlgItem(dialog, Number(id)) : nullptr;
+    if (dialog != nullptr && control == nullptr) {
+        Fail(L"no control " + id);
+    }
+    return control;
+}
+
+int SetText(const std::vector<std::wstring>& args) {
+    HWND control = ControlOrFail(args[0], args[1]);
+    if (control == nullptr) {
+        return 1;
+    }
+    // WM_SETTEXT is copied across processes; the edit then tells its dialog, as typing does.
+    ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2].c_str()));
+    return 0;
+}
+
+int Focus(const std::vector<std::wstring>& args) {
+    HWND control = ControlOrFail(args[0], args[1]);
+    if (control == nullptr) {
+        return 1;
+    }
+    // The focus cannot be set from another process; the dialog moves it itself.
+    ::SendMessageW(::GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    return 0;
+}
+
+int Combo(const std::vector<std::wstring>& args) {
+    HWND combo = ControlOrFail(args[0], args[1]);
+    if (combo == nullptr) {
+        return 1;
+    }
+    Print(L"selected=" + std::to_wstring(::SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+        std::vector<wchar_t> text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        Print(text.data());
+    }
+    return 0;
+}
+
+int ComboSelect(const std::vector<std::wstring>& args) {
+    HWND combo = ControlOrFail(args[0], args[1]);
+    if (combo == nullptr) {
+        return 1;
+    }
+    const int index = Number(args[2]);
+    if (::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != index) {
+        return Fail(L"no item " + args[2]);
+    }
+    ::SendMessageW(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    return 0;
+}
+
+// The file-open dialog's name field: the combo box of an Explorer-style dialog, or the
+// edit of an old-style one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
+
+int ChooseFile(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    HWND name = ::GetDlgItem(dialog, kFileNameCombo);
+    if (name == nullptr) {
+        name = ::GetDlgItem(dialog, kFileNameEdit);
+    }
+    if (name == nullptr) {
+        return Fail(L"the file dialog has no file name field");
+    }
+    ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[1].c_str()));
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+    return 0;
+}
+
 int WaitClass(const std::vector<std::wstring>& args) {
     if (!WaitFor(TimeoutArg(args, 1),
                  [&] { return ::FindWindowW(args[0].c_str(), nullptr) != nullptr; })) {
@@ -346,6 +445,12 @@ const Command kCommands[] = {
     {L"enabled", 2, Enabled},
     {L"list", 2, List},
     {L"select", 3, Select},
+    {L"check", 4, Check},
+    {L"set-text", 3, SetText},
+    {L"focus", 2, Focus},
+    {L"combo", 2, Combo},
+    {L"combo-select", 3, ComboSelect},
+    {L"choose-file", 2, ChooseFile},
     {L"wait-class", 1, WaitClass},
     {L"close-class", 1, CloseClass},
     {L"regdump", 1, RegDump},

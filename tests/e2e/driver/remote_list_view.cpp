@@ -107,4 +107,20 @@ bool SelectListViewRow(HWND list, int row) {
                           reinterpret_cast<LPARAM>(block.Address())) != 0;
 }
 
+bool CheckListViewRow(HWND list, int row, bool checked) {
+    RemoteBlock block(list, sizeof(LVITEMW));
+    if (!block.Ok()) {
+        return false;
+    }
+    // The check box is state image 2 when ticked, 1 when not.
+    LVITEMW item{};
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    if (!block.Write(0, &item, sizeof(item))) {
+        return false;
+    }
+    return ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                          reinterpret_cast<LPARAM>(block.Address())) != 0;
+}
+
 }  // namespace e2e

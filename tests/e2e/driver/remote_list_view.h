@@ -19,5 +19,7 @@ struct ListViewContent {
 bool ReadListView(HWND list, ListViewContent* content);
 // Row -1 clears the selection.
 bool SelectListViewRow(HWND list, int row);
+// Ticks or clears the row's check box (a list with check boxes).
+bool CheckListViewRow(HWND list, int row, bool checked);
 
 }  // namespace e2e
