@@ -61,10 +61,16 @@ class CRecordListView : public CSubclassed<CListView> {
         return -1;
     }
 
+    // Which row a fill leaves selected: the main lists show their first record, the
+    // managers their last (as if each row had been appended and selected in turn).
+    enum class SelectAfterFill { First, Last };
+
     // Removes every row (their records go with them), then shows the records in order
-    // and selects the first row. A record whose row cannot be inserted is freed.
-    void FillRows(std::vector<std::unique_ptr<T>> records) {
-        // One repaint for the whole list instead of one per row.
+    // and selects one row. A record whose row cannot be inserted is freed.
+    void FillRows(std::vector<std::unique_ptr<T>> records,
+                  SelectAfterFill select = SelectAfterFill::First) {
+        // One repaint for the whole list instead of one per row, and one selection: a
+        // selection per row costs the list view a walk over its rows each time.
         SendMessage(WM_SETREDRAW, FALSE);
         DeleteAllRows();
         for (std::unique_ptr<T>& record : records) {
@@ -72,9 +78,11 @@ class CRecordListView : public CSubclassed<CListView> {
         }
         SendMessage(WM_SETREDRAW, TRUE);
         Invalidate(true);
-        if (GetItemCount() > 0) {
-            SelectItem(0);
-            EnsureVisible(0);
+        const int count = GetItemCount();
+        if (count > 0) {
+            const int row = select == SelectAfterFill::First ? 0 : count - 1;
+            SelectItem(row);
+            EnsureVisible(row);
         }
     }
 

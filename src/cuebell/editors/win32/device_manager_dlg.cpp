@@ -1,6 +1,7 @@
 #include "cuebell/editors/win32/device_manager_dlg.h"
 
 #include <memory>
+#include <vector>
 
 #include "cuebell/editors/device_manager_rules.h"
 #include "cuebell/model/model.h"
@@ -18,9 +19,13 @@ bool CDeviceManagerDlg::OnInitDialog() {
         return false;
     }
     list_.SetupDeviceColumns();
+    // Copies of the owner's devices, the last row selected.
+    std::vector<std::unique_ptr<DeviceInfo>> copies;
+    copies.reserve(inputs_.devices.size());
     for (const DeviceInfo& device : inputs_.devices) {
-        list_.AppendRow(std::make_unique<DeviceInfo>(device));
+        copies.push_back(std::make_unique<DeviceInfo>(device));
     }
+    list_.FillRows(std::move(copies), CDeviceListCtrl::SelectAfterFill::Last);
     FocusItem(IDC_DEVICE_LIST);
     RefreshButtons();
     return false;  // the focus is set

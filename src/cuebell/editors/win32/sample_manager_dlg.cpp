@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "cuebell/core/box_message.h"
 #include "cuebell/editors/sample_manager_rules.h"
@@ -33,10 +34,13 @@ bool CSampleManagerDlg::OnInitDialog() {
     list_.SetGeneralThreshold(general_.Threshold);
     list_.SetupSampleColumns();
     list_.EnableCellTips();
-    // Every row is selected as it is added: the last one ends up selected.
+    // Copies of the owner's samples, the last row selected.
+    std::vector<std::unique_ptr<SampleInfo>> copies;
+    copies.reserve(samples_.size());
     for (const SampleInfo& sample : samples_) {
-        list_.AppendRow(std::make_unique<SampleInfo>(sample));
+        copies.push_back(std::make_unique<SampleInfo>(sample));
     }
+    list_.FillRows(std::move(copies), CSampleListCtrl::SelectAfterFill::Last);
     FocusItem(IDC_SAMPLE_LIST);
     UpdateButtons();
     return false;
