@@ -3,12 +3,14 @@
 store (HKEY_LOCAL_MACHINE, 32-bit view), the playout program's instances with their event
 tables (HKEY_CURRENT_USER) and the board simulator's boards.
 
-Usage: cuebell_config.py demo|large|empty OUTPUT.reg [--wav-folder 'C:\\Jingles']
+Usage: cuebell_config.py demo|large|large4|empty OUTPUT.reg [--wav-folder 'C:\\Jingles']
 
   demo   three jingles, four devices on two boards, four entries, a playout instance per
          board whose event tables also hold other owners' events
   large  1,000 samples, 100 devices, 1,000 entries and two playout instances with 1,000
          events each, on two boards (start-up benchmark)
+  large4 the large configuration four times over: 4,000 samples, 400 devices, 4,000
+         entries, two instances of 4,000 events (does a cost grow with the size?)
   empty  no configuration at all, two boards
 """
 
@@ -89,26 +91,27 @@ def demo(reg, wav_folder):
     ])
 
 
-def large(reg, wav_folder):
+def large(reg, wav_folder, scale=1):
     fresh(reg, "48000,44100")
+    count = 1000 * scale
     samples = [(wav_folder + "\\jingle%04d.wav" % n, 30 + n % 40, (n % 8) * 0.25, 2.0 + n % 10)
-               for n in range(1000)]
+               for n in range(count)]
     # Three inputs per board; boards 1 (48000 Hz) and 2 (44100 Hz) are installed, the others
     # were once (their devices are kept and not checked).
     devices = []
-    for n in range(100):
+    for n in range(100 * scale):
         board = 1 + n // 3
         rate = 48000 if board % 2 else 44100
         devices.append(("CX840 Input %d B%d" % (1 + n % 3, board), rate, 14 + n % 2))
-    entries = [("WAV_Entry %04d" % n, n % 100, "%d %d" % (n, (n + 1) % 1000))
-               for n in range(1000)]
+    entries = [("WAV_Entry %04d" % n, n % len(devices), "%d %d" % (n, (n + 1) % count))
+               for n in range(count)]
     store(reg, samples, devices, entries)
     instances = []
     for board in (1, 2):
         own = [(101, 0, 500, name, "Comment of " + name)
                for name, device, _ in entries if 1 + device // 3 == board]
         foreign = [(7, 3, 250, "DTMF_Cue %04d" % n, "Foreign event %d" % n)
-                   for n in range(1000 - len(own))]
+                   for n in range(count - len(own))]
         instances.append(("Studio %d" % board, "CX840 Play %d" % board, own + foreign))
     playout(reg, instances)
 
@@ -120,12 +123,13 @@ def empty(reg, _):
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("config", choices=("demo", "large", "empty"))
+    parser.add_argument("config", choices=("demo", "large", "large4", "empty"))
     parser.add_argument("output")
     parser.add_argument("--wav-folder", default="C:\\Jingles")
     args = parser.parse_args()
     reg = RegFile()
-    {"demo": demo, "large": large, "empty": empty}[args.config](reg, args.wav_folder)
+    configs = {"demo": demo, "large": large, "large4": lambda r, w: large(r, w, 4), "empty": empty}
+    configs[args.config](reg, args.wav_folder)
     reg.save(args.output)
 
 

@@ -28,6 +28,11 @@
 //   launch-time EXE CAPTION ID ROWS [MS]
 //                                    start EXE and print the milliseconds until its dialog
 //                                    is shown with ROWS rows in list ID (it stays open)
+//   open-time CAPTION BUTTON OPENED ID ROWS [MS]
+//                                    press the button and print the milliseconds until the
+//                                    dialog OPENED shows ROWS rows in list ID
+//   close-time CAPTION BUTTON [MS]   press the button and print the milliseconds until the
+//                                    dialog is gone
 #include <windows.h>
 
 #include <commctrl.h>
@@ -427,6 +432,63 @@ int LaunchTime(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+// Milliseconds since the start, as the timing commands print them.
+class Stopwatch {
+  public:
+    Stopwatch() {
+        ::QueryPerformanceFrequency(&frequency_);
+        ::QueryPerformanceCounter(&start_);
+    }
+    void PrintElapsed() const {
+        LARGE_INTEGER now;
+        ::QueryPerformanceCounter(&now);
+        wchar_t text[32];
+        std::swprintf(text, 32, L"%.0f",
+                      1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
+                          static_cast<double>(frequency_.QuadPart));
+        Print(text);
+    }
+
+  private:
+    LARGE_INTEGER frequency_, start_;
+};
+
+int OpenTime(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    const int rows = Number(args[4]);
+    const Stopwatch stopwatch;
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(Number(args[1]), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, Number(args[1]))));
+    const bool ready = WaitFor(TimeoutArg(args, 5), [&] {
+        HWND opened = FindDialog(args[2]);
+        HWND list = opened ? ::GetDlgItem(opened, Number(args[3])) : nullptr;
+        return list != nullptr && ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= rows;
+    });
+    if (!ready) {
+        return Fail(L"\"" + args[2] + L"\" did not show " + args[4] + L" rows in time");
+    }
+    stopwatch.PrintElapsed();
+    return 0;
+}
+
+int CloseTime(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    const Stopwatch stopwatch;
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(Number(args[1]), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, Number(args[1]))));
+    if (!WaitFor(TimeoutArg(args, 2), [&] { return !::IsWindow(dialog); })) {
+        return Fail(L"\"" + args[0] + L"\" is still open");
+    }
+    stopwatch.PrintElapsed();
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     size_t minArgs;
@@ -455,6 +517,8 @@ const Command kCommands[] = {
     {L"close-class", 1, CloseClass},
     {L"regdump", 1, RegDump},
     {L"launch-time", 4, LaunchTime},
+    {L"open-time", 5, OpenTime},
+    {L"close-time", 2, CloseTime},
 };
 
 }  // namespace
