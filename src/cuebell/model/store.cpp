@@ -1,10 +1,10 @@
 #include "cuebell/model/store.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "cuebell/model/model.h"
 #include "shared/format.h"
+#include "shared/record_count.h"
 #include "shared/reg_values.h"
 #include "shared/text.h"
 #include "shared/utilities.h"
@@ -24,61 +24,11 @@ int32_t NotNegative(int32_t value) {
     return value < 0 ? 0 : value;
 }
 
-// The position a record key name stands for ("Sample12" -> 12), or -1 when the name
-// is not one that RecordKeyPath makes for this kind.
-int64_t PositionOfRecordKey(const std::wstring& name, const std::wstring& kindName) {
-    if (name.size() <= kindName.size() ||
-        !core::EqualsNoCase(name.substr(0, kindName.size()), kindName)) {
-        return -1;
-    }
-    std::wstring digits = name.substr(kindName.size());
-    if (digits.size() > 10 || (digits.size() > 1 && digits[0] == L'0')) {
-        return -1;
-    }
-    int64_t value = 0;
-    for (wchar_t c : digits) {
-        if (!core::IsDigit(c)) {
-            return -1;
-        }
-        value = value * 10 + (c - L'0');
-    }
-    return value <= std::numeric_limits<int32_t>::max() ? value : -1;
-}
-
-// How many positions to read for a stored count (see kMaxTrustedRecordCount).
+// How many positions to read for a stored count (see core::kMaxTrustedRecordCount).
 int32_t PositionsToRead(core::RegistryPort& registry, const wchar_t* kind, int32_t storedCount) {
-    if (storedCount <= 0) {
-        return 0;
-    }
-    if (storedCount <= kMaxTrustedRecordCount) {
-        return storedCount;
-    }
     const std::wstring kindName = std::wstring(kind).substr(1);  // without the backslash
-    int64_t highest = -1;
-    bool complete = false;
-    ScopedRegKey store(registry);
-    if (store.Open(RegRoot::LocalMachine, StoreKeyPath(), RegAccess::Read)) {
-        // Record key names are short; a longer name (kErrorMoreData) is none of ours.
-        constexpr size_t kNameBufferChars = 256;
-        for (uint32_t index = 0; index < std::numeric_limits<uint32_t>::max(); ++index) {
-            std::wstring name;
-            long status = registry.EnumKey(store.Get(), index, kNameBufferChars, &name);
-            if (status == core::kErrorNoMoreItems) {
-                complete = true;
-                break;
-            }
-            if (status == core::kErrorMoreData) {
-                continue;
-            }
-            if (status != core::kErrorSuccess) {
-                break;
-            }
-            highest = std::max(highest, PositionOfRecordKey(name, kindName));
-        }
-    }
-    // Without a complete view of the keys, read at least the trusted number.
-    int64_t bound = complete ? highest + 1 : std::max<int64_t>(highest + 1, kMaxTrustedRecordCount);
-    return static_cast<int32_t>(std::min<int64_t>(storedCount, bound));
+    return core::RecordPositionsToRead(registry, RegRoot::LocalMachine, StoreKeyPath(), kindName,
+                                       storedCount);
 }
 
 // The next position at or after *pos; a number directly after a minus sign is

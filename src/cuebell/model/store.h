@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cuebell/model/records.h"
+#include "shared/record_count.h"
 #include "shared/registry_port.h"
 #include "shared/system_port.h"
 
@@ -22,11 +23,9 @@ constexpr const wchar_t* kDeviceKind = L"\\Device";
 constexpr const wchar_t* kEntryKind = L"\\GPI";
 
 // A stored count up to this is trusted as it stands: a missing record key reads
-// as a default sample or device. A larger count is not believed blindly (reading
-// it would append millions of defaults): it is bounded by the record keys that
-// actually exist, so no stored record is ever left out. A negative count reads
-// no record.
-constexpr int32_t kMaxTrustedRecordCount = 10000;
+// as a default sample or device. A larger count is bounded by the record keys that
+// exist; a negative count reads no record.
+using core::kMaxTrustedRecordCount;
 
 std::wstring StoreKeyPath();
 std::wstring RecordKeyPath(const wchar_t* kind, int32_t position);
