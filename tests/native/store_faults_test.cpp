@@ -10,6 +10,7 @@
 #include "cuebell/model/model.h"
 #include "cuebell/model/store.h"
 #include "cuebell_store_fixture.h"
+#include "registry_fault_helpers.h"
 #include "shared/inmemory/memory_system.h"
 
 namespace cuebell {
@@ -18,77 +19,10 @@ namespace {
 using core::RegCall;
 using core::RegRoot;
 using namespace cuebell::testing;
-
-// Forwards to the memory registry and notes each call with the key it concerns.
-class RecordingRegistry : public core::RegistryPort {
-  public:
-    struct Call {
-        RegCall kind;
-        std::wstring path;  // upper case
-        std::wstring name;  // value name, upper case
-    };
-
-    explicit RecordingRegistry(core::MemoryRegistry& inner) : inner_(inner) {}
-
-    long OpenKey(RegRoot root, const std::wstring& path, core::RegAccess access,
-                 core::RegKey* key) override {
-        calls.push_back({RegCall::Open, Upper(path), L""});
-        long status = inner_.OpenKey(root, path, access, key);
-        if (status == core::kErrorSuccess) {
-            paths_[*key] = Upper(path);
-        }
-        return status;
-    }
-    long CreateKey(RegRoot root, const std::wstring& path, core::RegKey* key) override {
-        calls.push_back({RegCall::Create, Upper(path), L""});
-        long status = inner_.CreateKey(root, path, key);
-        if (status == core::kErrorSuccess) {
-            paths_[*key] = Upper(path);
-        }
-        return status;
-    }
-    long CloseKey(core::RegKey key) override {
-        calls.push_back({RegCall::Close, paths_[key], L""});
-        return inner_.CloseKey(key);
-    }
-    long QueryValue(core::RegKey key, const std::wstring& name, uint32_t* type,
-                    core::Bytes* data) override {
-        calls.push_back({RegCall::Query, paths_[key], Upper(name)});
-        return inner_.QueryValue(key, name, type, data);
-    }
-    long SetValue(core::RegKey key, const std::wstring& name, uint32_t type,
-                  const core::Bytes& data) override {
-        calls.push_back({RegCall::Set, paths_[key], Upper(name)});
-        return inner_.SetValue(key, name, type, data);
-    }
-    long EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,
-                 std::wstring* name) override {
-        calls.push_back({RegCall::Enum, paths_[key], L""});
-        return inner_.EnumKey(key, index, maxNameChars, name);
-    }
-
-    static std::wstring Upper(const std::wstring& text) {
-        std::wstring out = text;
-        for (auto& c : out) {
-            c = core::FoldCase(c);
-        }
-        return out;
-    }
-
-    std::vector<Call> calls;
-
-  private:
-    core::MemoryRegistry& inner_;
-    std::map<core::RegKey, std::wstring> paths_;
-};
+using namespace registry_faults;
 
 // --- A store seeded with one value or key left out: what a failed read must
 // look like.
-
-struct Omit {
-    std::wstring path;  // upper case; empty: nothing is left out
-    std::wstring name;  // upper case; empty: the whole key
-};
 
 class OmittingSeed {
   public:
@@ -96,33 +30,10 @@ class OmittingSeed {
     void Seed(core::MemoryRegistry& target) const {
         core::MemoryRegistry full;
         SeedRealisticStore(full);
-        // Copy the tree value by value, through its dump, leaving out the omitted part.
-        std::wistringstream lines(full.Dump(RegRoot::LocalMachine));
-        std::wstring line, path;
-        while (std::getline(lines, line)) {
-            if (line.front() == L'[') {
-                path = line.substr(6, line.size() - 7);  // "[HKLM\...]"
-                continue;
-            }
-            size_t quote = line.find(L'"', 1);
-            std::wstring name = line.substr(1, quote - 1);
-            if (Skips(path, name)) {
-                continue;
-            }
-            uint32_t type = 0;
-            core::Bytes data;
-            full.GetValue(RegRoot::LocalMachine, path, name, &type, &data);
-            target.PutValue(RegRoot::LocalMachine, path, name, type, data);
-        }
+        CopyOmitting(full, omit_, target);
     }
 
   private:
-    bool Skips(const std::wstring& path, const std::wstring& name) const {
-        if (omit_.path.empty() || RecordingRegistry::Upper(path) != omit_.path) {
-            return false;
-        }
-        return omit_.name.empty() || RecordingRegistry::Upper(name) == omit_.name;
-    }
     Omit omit_;
 };
 
@@ -238,29 +149,6 @@ TEST(LoadFaultTest, OmittingAValueReallyChangesTheLoad) {
 }
 
 // --- Saves
-
-// The registry as (key, value) -> encoded value, and the set of keys.
-struct Tree {
-    std::map<std::wstring, std::wstring> values;  // "PATH\tNAME" -> "type:hex"
-    std::map<std::wstring, bool> keys;
-};
-
-Tree Flatten(const core::MemoryRegistry& registry) {
-    Tree tree;
-    std::wistringstream lines(registry.Dump(RegRoot::LocalMachine));
-    std::wstring line, path;
-    while (std::getline(lines, line)) {
-        if (line.front() == L'[') {
-            path = RecordingRegistry::Upper(line.substr(6, line.size() - 7));
-            tree.keys[path] = true;
-            continue;
-        }
-        size_t quote = line.find(L'"', 1);
-        tree.values[path + L"\t" + RecordingRegistry::Upper(line.substr(1, quote - 1))] =
-            line.substr(quote + 2);
-    }
-    return tree;
-}
 
 struct Edited {
     SampleList samples;
