@@ -33,6 +33,8 @@
 //                                    dialog OPENED shows ROWS rows in list ID
 //   close-time CAPTION BUTTON [MS]   press the button and print the milliseconds until the
 //                                    dialog is gone
+//   registry-floor PATH...           open every key of the trees, read every value once,
+//                                    print the milliseconds it took, the keys and the values
 #include <windows.h>
 
 #include <commctrl.h>
@@ -42,6 +44,7 @@
 #include <vector>
 
 #include "registry_dump.h"
+#include "registry_floor.h"
 #include "remote_list_view.h"
 
 namespace {
@@ -489,6 +492,19 @@ int CloseTime(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int RegistryFloor(const std::vector<std::wstring>& args) {
+    e2e::FloorCount count;
+    const Stopwatch stopwatch;
+    for (const std::wstring& path : args) {
+        if (!e2e::ReadRegistryFloor(path, &count)) {
+            return Fail(L"unknown root in " + path);
+        }
+    }
+    stopwatch.PrintElapsed();
+    Print(std::to_wstring(count.keys) + L" keys, " + std::to_wstring(count.values) + L" values");
+    return 0;
+}
+
 struct Command {
     const wchar_t* name;
     size_t minArgs;
@@ -519,6 +535,7 @@ const Command kCommands[] = {
     {L"launch-time", 4, LaunchTime},
     {L"open-time", 5, OpenTime},
     {L"close-time", 2, CloseTime},
+    {L"registry-floor", 1, RegistryFloor},
 };
 
 }  // namespace
