@@ -13,9 +13,4 @@ BoxMessage MakeBoxMessage(int textId, int captionId, unsigned flags) {
     return BoxMessage{CuebellText(textId), CuebellText(captionId), flags};
 }
 
-int ShowBoxMessage(core::MessageBoxPort& boxes, core::WindowHandle owner,
-                   const BoxMessage& message) {
-    return boxes.Show(owner, message.text, message.caption, message.flags);
-}
-
 }  // namespace cuebell

@@ -1,27 +1,19 @@
-// A message box as the main dialog and its start-up show it: text, caption and flags
-// (icon and buttons), composed by the core so that the dialog only shows it.
+// Cuebell's message boxes: the shared box, made of texts of Cuebell's string table.
 #pragma once
 
 #include <string>
 
-#include "shared/message_box_port.h"
+#include "shared/box_message.h"
 
 namespace cuebell {
 
-struct BoxMessage {
-    std::wstring text;
-    std::wstring caption;
-    unsigned flags = core::kMbOk;
-};
+using core::BoxMessage;
+using core::ShowBoxMessage;
 
 // The text of a string of Cuebell's table ("UNTRANSLATED" when it has none).
 std::wstring CuebellText(int id);
 
 // A box of two strings of Cuebell's table.
 BoxMessage MakeBoxMessage(int textId, int captionId, unsigned flags);
-
-// Shows the box and answers the button pressed.
-int ShowBoxMessage(core::MessageBoxPort& boxes, core::WindowHandle owner,
-                   const BoxMessage& message);
 
 }  // namespace cuebell
