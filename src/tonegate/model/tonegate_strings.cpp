@@ -20,4 +20,8 @@ const core::StringTable& TonegateStrings() {
     return kTable;
 }
 
+std::wstring TonegateText(int id) {
+    return core::LoadText(TonegateStrings(), id);
+}
+
 }  // namespace tonegate

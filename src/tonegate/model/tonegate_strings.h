@@ -2,6 +2,8 @@
 // resources/tonegate/strings.inc, the file the resource script is built from too.
 #pragma once
 
+#include <string>
+
 #include "shared/string_table.h"
 
 namespace tonegate {
@@ -13,6 +15,9 @@ enum StringId : int {
 };
 
 const core::StringTable& TonegateStrings();
+
+// The text of a string of Tonegate's table ("UNTRANSLATED" when it has none).
+std::wstring TonegateText(int id);
 
 // The refusal to save while the playout program runs is the one Tonegate message
 // whose text and caption are fixed rather than string-table entries.
