@@ -16,53 +16,45 @@ namespace {
 
 using TF = TimingField;
 
+using Filter = FilteredEdit (*)(const EditText&);
+
+struct Typed {
+    EditText edit;
+    size_t boxes = 0;
+};
+
 // Types the keys one by one at the caret, as an edit limited to `limit` characters takes
 // them, and applies the filter after each key as the dialog does.
-template <typename Filter>
-FilteredEdit Type(const std::wstring& keys, size_t limit, Filter filter) {
-    FilteredEdit shown;
-    size_t boxes = 0;
+Typed Type(const std::wstring& keys, size_t limit, Filter filter) {
+    Typed shown;
     for (wchar_t key : keys) {
-        if (shown.edit.text.size() >= limit) {
-            continue;
-        }
-        shown.edit.text.insert(shown.edit.caret, 1, key);
-        ++shown.edit.caret;
-        const FilteredEdit filtered = filter(shown.edit);
-        boxes += filtered.messages.size();
-        if (filtered.rewritten) {
-            shown.edit = filtered.edit;
+        if (shown.edit.text.size() < limit) {
+            shown.edit.text.insert(shown.edit.caret++, 1, key);
+            const FilteredEdit filtered = filter(shown.edit);
+            shown.boxes += filtered.messages.size();
+            shown.edit = filtered.rewritten ? filtered.edit : shown.edit;
         }
     }
-    shown.messages.resize(boxes);
     return shown;
 }
 
-struct TypingCase {
-    bool symbols;  // else the timing field
-    TF field;
-    std::wstring keys;
-    std::wstring shown;
-    size_t boxes;
-};
-
 TEST(SignalEditorTyping, KeyByKeyLeavesTheFilteredTextWhereTheOperatorTyped) {
-    const TypingCase cases[] = {
-        {false, TF::SymbolDuration, L"0050", L"50", 0},
-        {false, TF::Delay, L"000705", L"705", 0},
-        {false, TF::GapDuration, L"1a2", L"12", 0},
-        {false, TF::SymbolDuration, L"12345", L"1234", 0},
-        {true, TF::Delay, L"1d#x", L"1D#", 1},
-        {true, TF::Delay, L"xy*b", L"*B", 2},
-        {true, TF::Delay, L"abcd9", L"ABCD", 0},
+    const struct {
+        Filter filter;
+        size_t limit;
+        std::wstring keys, shown;
+        size_t boxes;
+    } cases[] = {
+        {FilterDigits, 4, L"0050", L"50", 0},    {FilterDigits, 5, L"000705", L"705", 0},
+        {FilterDigits, 5, L"1a2", L"12", 0},     {FilterDigits, 5, L"10a0", L"100", 0},
+        {FilterSymbols, 4, L"1d#x", L"1D#", 1},  {FilterSymbols, 4, L"xy*b", L"*B", 2},
+        {FilterSymbols, 4, L"abcd", L"ABCD", 0},
     };
-    for (const TypingCase& c : cases) {
-        const FilteredEdit shown = c.symbols
-                                       ? Type(c.keys, kSymbolsEditLimit, FilterSymbols)
-                                       : Type(c.keys, RuleOf(c.field).editLimit, FilterDigits);
+    for (const auto& c : cases) {
+        const Typed shown = Type(c.keys, c.limit, c.filter);
         EXPECT_EQ(shown.edit.text, c.shown) << c.keys.c_str();
         EXPECT_EQ(shown.edit.caret, c.shown.size()) << c.keys.c_str();
-        EXPECT_EQ(shown.messages.size(), c.boxes) << c.keys.c_str();
+        EXPECT_EQ(shown.boxes, c.boxes) << c.keys.c_str();
     }
 }
 
