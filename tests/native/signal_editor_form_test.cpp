@@ -3,6 +3,7 @@
 // check its OK makes, refusal by refusal and in their order.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -58,16 +59,13 @@ TEST(SignalEditorTyping, KeyByKeyLeavesTheFilteredTextWhereTheOperatorTyped) {
     }
 }
 
-struct FilterCase {
-    bool symbols;
-    EditText given;
-    EditText shown;
-    bool rewritten;
-    size_t boxes;
-};
-
 TEST(SignalEditorTyping, EachFilterRewritesOnlyWhatChangesAndKeepsTheCaretInPlace) {
-    const FilterCase cases[] = {
+    const struct {
+        bool symbols;
+        EditText given, shown;
+        bool rewritten;
+        size_t boxes;
+    } cases[] = {
         {false, {L"1,000", 5}, {L"1000", 4}, true, 0},  // a spin's thousands separator
         {false, {L"1x5", 2}, {L"15", 1}, true, 0},
         {false, {L"00", 1}, {L"0", 0}, true, 0},
@@ -81,7 +79,7 @@ TEST(SignalEditorTyping, EachFilterRewritesOnlyWhatChangesAndKeepsTheCaretInPlac
         {true, {L"e#*9", 1}, {L"#*9", 0}, true, 1},
         {true, {L"--", 2}, {L"", 0}, true, 2},
     };
-    for (const FilterCase& c : cases) {
+    for (const auto& c : cases) {
         const FilteredEdit shown = c.symbols ? FilterSymbols(c.given) : FilterDigits(c.given);
         EXPECT_EQ(shown.edit.text, c.shown.text) << c.given.text.c_str();
         EXPECT_EQ(shown.edit.caret, c.shown.caret) << c.given.text.c_str();
@@ -99,17 +97,15 @@ TEST(SignalEditorClamp, LeavingATimingKeepsItWithinItsSpinsRange) {
     const struct {
         TF field;
         std::wstring text, shown;
-    } cases[] = {
-        {TF::SymbolDuration, L"5", L"10"},
-        {TF::SymbolDuration, L"9999", L"1000"},
-        {TF::SymbolDuration, L"", L"10"},
-        {TF::GapDuration, L"101", L"100"},
-        {TF::Deviation, L"9", L"10"},
-        {TF::Deviation, L"55", L"55"},
-        {TF::Delay, L"", L"0"},
-        {TF::Delay, L"1000001", L"1000000"},
-        {TF::Delay, L"99999999999", L"1000000"},
-    };
+    } cases[] = {{TF::SymbolDuration, L"5", L"10"},
+                 {TF::SymbolDuration, L"9999", L"1000"},
+                 {TF::SymbolDuration, L"", L"10"},
+                 {TF::GapDuration, L"101", L"100"},
+                 {TF::Deviation, L"9", L"10"},
+                 {TF::Deviation, L"55", L"55"},
+                 {TF::Delay, L"", L"0"},
+                 {TF::Delay, L"1000001", L"1000000"},
+                 {TF::Delay, L"99999999999", L"1000000"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ClampTiming(c.field, c.text), c.shown) << c.text.c_str();
     }
@@ -204,18 +200,31 @@ TEST_F(SignalEditorFormTest, OkStoresThePrefixedNameTheChoicesAndEveryTimingClam
     signal.LoadedName = L"DTMF_Old";
     signal.DeviceName = L"CX840 Input 3 B9";  // a board no longer present
     signal.AnalysisType = 2;
+    using Timings = std::array<std::wstring, kTimingFieldCount>;  // in the dialog's order
     const struct {
         std::wstring name;
         int device, channel;
-        std::wstring symbolDuration, gap, deviation, delay;
+        Timings typed;
         std::wstring storedName, storedDevice;
         int32_t analysisType;
-        std::wstring wantSymbolDuration, wantGap, wantDeviation, wantDelay;
+        Timings stored;
     } cases[] = {
-        {L"  Studio ", 0, 3, L"5", L"", L"", L"", L"DTMF_Studio", L"CX840 Input 1 B1", 3, L"10",
-         L"10", L"10", L"0"},
-        {L"DTMF_News", 5, 9, L"9999", L"40", L"500", L"1000001", L"DTMF_News", L"CX840 Input 3 B2",
-         0, L"1000", L"40", L"100", L"1000000"},
+        {L"  Studio ",
+         0,
+         3,
+         {L"5", L"", L"", L""},
+         L"DTMF_Studio",
+         L"CX840 Input 1 B1",
+         3,
+         {L"10", L"10", L"10", L"0"}},
+        {L"DTMF_News",
+         5,
+         9,
+         {L"9999", L"40", L"500", L"1000001"},
+         L"DTMF_News",
+         L"CX840 Input 3 B2",
+         0,
+         {L"1000", L"40", L"100", L"1000000"}},
     };
     for (const auto& c : cases) {
         SignalEditorForm form = OpeningForm(signal, Sources({})).form;
@@ -225,10 +234,7 @@ TEST_F(SignalEditorFormTest, OkStoresThePrefixedNameTheChoicesAndEveryTimingClam
         form.channel = c.channel;
         form.action = 1;
         form.comment = L"Top of the hour";
-        form[TF::SymbolDuration] = c.symbolDuration;
-        form[TF::GapDuration] = c.gap;
-        form[TF::Deviation] = c.deviation;
-        form[TF::Delay] = c.delay;
+        form.timings = c.typed;
         const core::Checked<CDTMFTaskInfo> checked = CheckSignal(form, signal, Sources({}));
         ASSERT_TRUE(checked.Accepted()) << checked.refusal.message.text.c_str();
         const CDTMFTaskInfo& stored = *checked.record;
@@ -240,11 +246,10 @@ TEST_F(SignalEditorFormTest, OkStoresThePrefixedNameTheChoicesAndEveryTimingClam
         EXPECT_EQ(stored.Action.Code, 7);
         EXPECT_EQ(stored.Comment, L"Top of the hour");
         EXPECT_EQ(stored.Symbols, L"1D62");
-        EXPECT_EQ(stored.SymbolDuration, c.wantSymbolDuration);
-        EXPECT_EQ(stored.GapDuration, c.wantGap);
-        EXPECT_EQ(stored.Deviation, c.wantDeviation);
-        EXPECT_EQ(stored.Delay, c.wantDelay);
-        EXPECT_EQ(form[TF::Deviation], c.wantDeviation) << "the edit shows what is stored";
+        EXPECT_EQ(
+            Timings({stored.SymbolDuration, stored.GapDuration, stored.Deviation, stored.Delay}),
+            c.stored);
+        EXPECT_EQ(form.timings, c.stored) << "the edits show what is stored";
     }
 }
 
