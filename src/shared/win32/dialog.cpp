@@ -1,5 +1,7 @@
 #include "dialog.h"
 
+#include "shared/box_message.h"
+
 namespace win32 {
 
 namespace {
@@ -49,6 +51,13 @@ void CDialog::FocusItem(int id) const {
     if (item != nullptr) {
         // lParam TRUE: wParam is the control to focus, not a direction.
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item), TRUE);
+    }
+}
+
+void CDialog::ShowRefusal(core::MessageBoxPort& boxes, const core::Refusal& refusal) {
+    core::ShowBoxMessage(boxes, reinterpret_cast<core::WindowHandle>(hwnd_), refusal.message);
+    if (refusal.focusControl != 0) {
+        FocusItem(refusal.focusControl);
     }
 }
 

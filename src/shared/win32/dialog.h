@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "shared/editor_check.h"
+#include "shared/message_box_port.h"
 #include "window.h"
 
 namespace win32 {
@@ -70,6 +72,10 @@ class CDialog : public CWindow {
     int UnitsToPixelsY(int units) const { return DialogUnitsToPixels(RECT{0, 0, 0, units}).bottom; }
 
   protected:
+    // An editor's refused OK: shows the refusal's message owned by the dialog and gives the
+    // control it names the focus; the dialog stays open.
+    void ShowRefusal(core::MessageBoxPort& boxes, const core::Refusal& refusal);
+
     // Returns true to let the system give the focus to the first control.
     virtual bool OnInitDialog() { return true; }
     // Every command but OK (1) and Cancel (2), which go to OnOK and OnCancel. Returns true

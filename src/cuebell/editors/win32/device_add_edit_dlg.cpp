@@ -81,9 +81,7 @@ bool CDeviceAddEditDlg::OnCommand(int id, int code, HWND control) {
 void CDeviceAddEditDlg::OnOK() {
     const Checked<DeviceInfo> checked = form_.Check();
     if (!checked.Accepted()) {
-        ShowBoxMessage(boxes_, reinterpret_cast<core::WindowHandle>(hwnd_),
-                       checked.refusal.message);
-        FocusItem(checked.refusal.focusControl);
+        ShowRefusal(boxes_, checked.refusal);
         return;
     }
     *device_ = *checked.record;

@@ -126,9 +126,7 @@ void CGPIAddEditDlg::OnOK() {
     const Checked<GpiInfo> checked = CheckEntry(form, *entry_, sources_);
     SetItemText(IDC_ENTRY_NAME, form.name);
     if (!checked.Accepted()) {
-        ShowBoxMessage(boxes_, reinterpret_cast<core::WindowHandle>(hwnd_),
-                       checked.refusal.message);
-        FocusItem(checked.refusal.focusControl);
+        ShowRefusal(boxes_, checked.refusal);
         return;
     }
     *entry_ = *checked.record;

@@ -186,10 +186,7 @@ void CSampleAddEditDlg::OnOK() {
 
     const Checked<SampleInfo> checked = form_.Check(input, sample_, ports_.system, ports_.audio);
     if (!checked.Accepted()) {
-        ShowBoxMessage(ports_.boxes, Owner(), checked.refusal.message);
-        if (checked.refusal.focusControl != 0) {
-            FocusItem(checked.refusal.focusControl);
-        }
+        ShowRefusal(ports_.boxes, checked.refusal);
         return;
     }
     sample_ = *checked.record;
