@@ -14,30 +14,8 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 
 RUNS=${1:-5}
-choose_windows_tree
-TREE=${2:-$BUILD/$WIN_TREE}
-TREE_WINE=$(loader_for_tree "$TREE")
-CUEBELL="$TREE/src/cuebell/Cuebell.exe"
-DRIVER="$TREE/e2e_driver.exe"
-SIMULATOR="$TREE/simulator/cx840sim.dll"
-[ -f "$SIMULATOR" ] || SIMULATOR="$TREE/cx840sim.dll"
-BENCH_PREFIX="$BUILD/wine/bench"
-for file in "$CUEBELL" "$DRIVER" "$SIMULATOR"; do
-    [ -f "$file" ] || die "$file is missing: build the tree first"
-done
-
-ensure_prefix_template
-clone_prefix "$BENCH_PREFIX"
-export WINEPREFIX="$BENCH_PREFIX"
-start_xvfb
-trap stop_xvfb EXIT
-register_simulator "$BENCH_PREFIX" "$SIMULATOR" "$TREE_WINE"
-# One long-lived process keeps Wine's services warm, as on a running station.
-"$TREE_WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
-keeper=$!
-trap 'kill $keeper 2>/dev/null; stop_xvfb' EXIT
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+source "$(dirname "$0")/bench_setup.sh"
+start_bench bench "${2:-}"
 
 # The median of the floor on the configuration now in the registry, in milliseconds.
 floor_median() {

@@ -1,5 +1,7 @@
 #include "registry_dump.h"
 
+#include "registry_path.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -144,19 +146,12 @@ void DumpKey(HKEY root, const std::wstring& rootName, const std::wstring& path,
 }  // namespace
 
 bool DumpRegistryTree(const std::wstring& path, std::wstring* dump) {
-    const size_t slash = path.find(L'\\');
-    const std::wstring rootName = path.substr(0, slash);
-    const std::wstring rest = slash == std::wstring::npos ? L"" : path.substr(slash + 1);
-    HKEY root = nullptr;
-    if (rootName == L"HKLM") {
-        root = HKEY_LOCAL_MACHINE;
-    } else if (rootName == L"HKCU") {
-        root = HKEY_CURRENT_USER;
-    } else {
+    RegistryPath parsed;
+    if (!ParseRegistryPath(path, &parsed)) {
         return false;
     }
     dump->clear();
-    DumpKey(root, rootName, rest, dump);
+    DumpKey(parsed.root, parsed.rootName, parsed.rest, dump);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "registry_floor.h"
 
+#include "registry_path.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -55,18 +57,11 @@ void ReadKey(HKEY parent, const std::wstring& path, FloorCount* count) {
 }  // namespace
 
 bool ReadRegistryFloor(const std::wstring& path, FloorCount* count) {
-    const size_t slash = path.find(L'\\');
-    const std::wstring rootName = path.substr(0, slash);
-    const std::wstring rest = slash == std::wstring::npos ? L"" : path.substr(slash + 1);
-    HKEY root = nullptr;
-    if (rootName == L"HKLM") {
-        root = HKEY_LOCAL_MACHINE;
-    } else if (rootName == L"HKCU") {
-        root = HKEY_CURRENT_USER;
-    } else {
+    RegistryPath parsed;
+    if (!ParseRegistryPath(path, &parsed)) {
         return false;
     }
-    ReadKey(root, rest, count);
+    ReadKey(parsed.root, parsed.rest, count);
     return true;
 }
 

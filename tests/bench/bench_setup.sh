@@ -1,0 +1,33 @@
+# What the benchmarks share, sourced after scripts/lib/common.sh with RUNS set: the tree to
+# measure (the shipped one where this machine runs 32-bit code, or the one named), a
+# private prefix with the board simulator, a private X server, and one long-lived Windows
+# process that keeps Wine's services warm, as on a running station.
+# Usage: start_bench PREFIX_NAME [BUILD_TREE]; sets TREE, TREE_WINE, CUEBELL, DRIVER and
+# BENCH_PREFIX.
+
+start_bench() {  # prefix name, [build tree]
+    choose_windows_tree
+    TREE=${2:-$BUILD/$WIN_TREE}
+    TREE_WINE=$(loader_for_tree "$TREE")
+    CUEBELL="$TREE/src/cuebell/Cuebell.exe"
+    DRIVER="$TREE/e2e_driver.exe"
+    local simulator="$TREE/simulator/cx840sim.dll"
+    [ -f "$simulator" ] || simulator="$TREE/cx840sim.dll"
+    BENCH_PREFIX="$BUILD/wine/$1"
+    local file
+    for file in "$CUEBELL" "$DRIVER" "$simulator"; do
+        [ -f "$file" ] || die "$file is missing: build the tree first"
+    done
+
+    ensure_prefix_template
+    clone_prefix "$BENCH_PREFIX"
+    export WINEPREFIX="$BENCH_PREFIX"
+    start_xvfb
+    trap stop_xvfb EXIT
+    register_simulator "$BENCH_PREFIX" "$simulator" "$TREE_WINE"
+    "$TREE_WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
+    BENCH_KEEPER=$!
+    trap 'kill $BENCH_KEEPER 2>/dev/null; stop_xvfb' EXIT
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
