@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "cuebell/core/box_message.h"
-#include "cuebell/core/playout_reload.h"
 #include "cuebell/core/sample_rate_check.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/model/event_merge.h"
 #include "cuebell/model/model.h"
 #include "cuebell/model/store.h"
 #include "shared/format.h"
+#include "shared/playout_reload.h"
 #include "shared/tool_settings.h"
 
 namespace cuebell {
@@ -27,15 +27,6 @@ EntryRefs RefsOf(const EntryList& entries) {
 EventRemovalTexts RemovalTexts() {
     return EventRemovalTexts{CuebellText(IDS_EVENT_ON_OTHER_BOARD), CuebellText(IDS_REPEATED_EVENT),
                              CuebellText(IDS_SET_PLAYOUT_INFO_CAPTION)};
-}
-
-// The instances, one per line, each after a line break (the message's list).
-std::wstring InstanceNameLines(const std::vector<std::wstring>& names) {
-    std::wstring lines;
-    for (const auto& name : names) {
-        lines += L"\n" + name;
-    }
-    return lines;
 }
 
 bool AskYes(core::MessageBoxPort& boxes, core::WindowHandle owner, int textId, int captionId) {
@@ -172,7 +163,7 @@ SaveResult CuebellSession::Save(core::WindowHandle owner, const EntryRefs& entri
         // once which events were not updated, and close as after any OK.
         BoxMessage warning = MakeBoxMessage(IDS_TABLES_LEFT_UNCHANGED, IDS_STOP_CAPTION,
                                             core::kMbOk | core::kMbIconWarning);
-        warning.text = core::Format(warning.text, InstanceNameLines(tablesLeftAlone));
+        warning.text = core::Format(warning.text, core::InstanceNameLines(tablesLeftAlone));
         ShowBoxMessage(boxes_, owner, warning);
     }
     return SaveResult::Saved;
@@ -183,18 +174,10 @@ bool CuebellSession::WriteAll(const EntryRefs& entries,
     // The other owners' events as they are now, not as they were at start-up: another
     // tool may have saved its events (or the playout program added an instance) since.
     // Which tables can be rewritten is settled here, before anything is written.
-    bool ok = ReloadPlayoutTables(registry_, actions_, kToolPrefix, &instances_);
+    bool ok = core::ReloadPlayoutTables(registry_, kToolPrefix, &instances_);
+    AttachActions(&instances_, actions_);
     RebuildEventTables(entries, &instances_, devices_);
-    core::PlayoutInstanceList writable;
-    for (const auto& instance : instances_) {
-        // A table that could not be read is never rewritten: its events would be lost.
-        if (instance.Stored == core::StoredTable::Unreadable) {
-            tablesLeftAlone->push_back(instance.Name);
-        } else {
-            writable.push_back(instance);
-        }
-    }
-    ok = core::SavePlayoutSettings(registry_, writable) && ok;
+    ok = core::SaveReadableTables(registry_, instances_, tablesLeftAlone) && ok;
 
     ok = SaveSamples(registry_, samples_) && ok;
     ok = SaveDevices(registry_, devices_) && ok;

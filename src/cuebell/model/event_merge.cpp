@@ -2,20 +2,13 @@
 
 #include "shared/boards.h"
 #include "shared/format.h"
+#include "shared/own_events.h"
 
 namespace cuebell {
 
 namespace {
 
-// The first action with the code; nullptr when none has it.
-const core::CActionInfo* FindActionByCode(const core::ActionList& actions, int32_t code) {
-    for (const auto& action : actions) {
-        if (action.Code == code) {
-            return &action;
-        }
-    }
-    return nullptr;
-}
+using core::FindActionByCode;
 
 // The entry takes its action and comment from the first event of its name.
 void TakeFromEvent(GpiInfo* entry, const core::GpiEventRecord& event,
@@ -58,21 +51,13 @@ int32_t EntryBoard(const GpiInfo& entry, const DeviceList& devices) {
 void RemoveRepeatedEvents(core::MessageBoxPort& boxes, core::WindowHandle owner,
                           const EventRemovalTexts& texts, core::PlayoutInstance* instance,
                           const std::wstring& name, int* keepIndex, int32_t entryBoard) {
-    auto& events = instance->Events;
-    for (int i = static_cast<int>(events.size()) - 1; i >= 0; --i) {
-        if (i == *keepIndex || events[static_cast<size_t>(i)].Name != name) {
-            continue;
-        }
-        std::wstring text = *keepIndex == -1
-                                ? core::Format(texts.MisplacedEvent, name, entryBoard,
-                                               instance->Name, instance->Board)
-                                : core::Format(texts.RepeatedEvent, name, instance->Name);
-        boxes.Show(owner, text, texts.Caption, core::kMbOk | core::kMbIconWarning);
-        events.erase(events.begin() + i);
-        if (i < *keepIndex) {
-            --*keepIndex;
-        }
-    }
+    core::RemoveRepeatedEvents(
+        instance, name, keepIndex, [&](const core::PlayoutInstance& at, bool repeated) {
+            std::wstring text =
+                repeated ? core::Format(texts.RepeatedEvent, name, at.Name)
+                         : core::Format(texts.MisplacedEvent, name, entryBoard, at.Name, at.Board);
+            boxes.Show(owner, text, texts.Caption, core::kMbOk | core::kMbIconWarning);
+        });
 }
 
 void ReconcileEntries(core::MessageBoxPort& boxes, core::WindowHandle owner,
