@@ -156,7 +156,16 @@ void LoadInstanceSettings(RegistryPort& registry, PlayoutInstance* instance) {
         instance->Events.clear();
         return;
     }
-    instance->Board = BoardOfAudioDevice(ReadRegString(key, kAudioDeviceValue));
+    std::wstring audioDevice;
+    const long audioStatus = QueryRegString(key, kAudioDeviceValue, &audioDevice);
+    instance->Board = BoardOfAudioDevice(audioDevice);
+    // A board the registry refused to tell is not taken to be board 1 (as a missing one
+    // is): the table would be rebuilt with another board's detections in place of its own.
+    if (audioStatus != kErrorSuccess && audioStatus != kErrorFileNotFound) {
+        instance->Stored = StoredTable::Unreadable;
+        instance->Events.clear();
+        return;
+    }
     // Read whole: a table longer than the string buffer holds other owners' events.
     std::wstring table = ReadRegStringWhole(key, kGpiEventsValue);
     if (table.empty() && HoldsUnreadableData(key, kGpiEventsValue)) {

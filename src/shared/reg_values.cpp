@@ -52,6 +52,20 @@ std::wstring ReadRegString(const ScopedRegKey& key, const std::wstring& name) {
     return text;
 }
 
+long QueryRegString(const ScopedRegKey& key, const std::wstring& name, std::wstring* text) {
+    text->clear();
+    if (!key.IsOpen()) {
+        return kErrorInvalidHandle;
+    }
+    uint32_t type = kRegNone;
+    Bytes data;
+    long status = key.Registry().QueryValue(key.Get(), name, &type, &data);
+    if (status == kErrorSuccess && data.size() <= kRegStringBufferChars * 2) {
+        *text = DecodeRegText(type, data);
+    }
+    return status;
+}
+
 std::wstring ReadRegStringWhole(const ScopedRegKey& key, const std::wstring& name) {
     std::wstring text;
     QueryText(key, name, std::numeric_limits<size_t>::max(), &text);

@@ -16,6 +16,9 @@ constexpr size_t kRegStringBufferChars = 520;
 // REG_SZ or REG_EXPAND_SZ (not expanded) with an even byte count ending in a null
 // unit, at most 520 units with the terminator; anything else gives the empty text.
 std::wstring ReadRegString(const ScopedRegKey& key, const std::wstring& name);
+// ReadRegString that also answers the status of the query, for a caller that must tell a
+// value the registry refused to read from one that is missing or reads as empty.
+long QueryRegString(const ScopedRegKey& key, const std::wstring& name, std::wstring* text);
 // The same rules without the length limit, for values that other programs share
 // and that must never be cut short (the playout event tables).
 std::wstring ReadRegStringWhole(const ScopedRegKey& key, const std::wstring& name);
