@@ -1,0 +1,142 @@
+#include "tonegate/core/tonegate_session.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "shared/box_message.h"
+#include "shared/format.h"
+#include "shared/playout_reload.h"
+#include "shared/tool_settings.h"
+#include "tonegate/core/signal_merge.h"
+#include "tonegate/model/signal_store.h"
+#include "tonegate/model/tonegate_strings.h"
+
+namespace tonegate {
+
+namespace {
+
+core::BoxMessage Message(int textId, int captionId, unsigned flags) {
+    return core::BoxMessage{TonegateText(textId), TonegateText(captionId), flags};
+}
+
+// Stored device names of the older form say Output where the board inputs say Input.
+void RepairDeviceNames(SignalList* signals) {
+    for (auto& signal : *signals) {
+        std::wstring& name = signal->DeviceName;
+        const std::wstring from = L"Output";
+        const std::wstring to = L"Input";
+        for (size_t at = name.find(from); at != std::wstring::npos;
+             at = name.find(from, at + to.size())) {
+            name.replace(at, from.size(), to);
+        }
+    }
+}
+
+}  // namespace
+
+std::wstring TonegateSettingsKey() {
+    return core::ToolSettingsKey(L"Tonegate");
+}
+
+TonegateSession::TonegateSession(core::RegistryPort& registry, core::SystemPort& system,
+                                 core::MessageBoxPort& boxes, core::BoardDriverPort& boardDriver)
+    : registry_(registry), system_(system), boxes_(boxes), boardDriver_(boardDriver) {}
+
+StartResult TonegateSession::Start(core::WindowHandle owner, core::PlacedWindow& window) {
+    ready_ = false;
+    signals_.clear();
+    if (core::IsPlayoutRunning(system_)) {
+        core::ShowBoxMessage(boxes_, owner,
+                             Message(IDS_PLAYOUT_RUNNING_AT_START, IDS_START_CAPTION,
+                                     core::kMbOk | core::kMbIconError));
+        return StartResult::Quit;
+    }
+    actions_.clear();
+    actions_.push_back(
+        core::CActionInfo{TonegateText(IDS_WAIT_COMMAND), 1, core::kWaitCommandCode});
+    const core::NoBoardMessage noBoard{TonegateText(IDS_NO_BOARD_FOUND),
+                                       TonegateText(IDS_CHECK_BOARD_CAPTION)};
+    if (!core::GetBoardList(boardDriver_, boxes_, owner, noBoard, &boards_)) {
+        return StartResult::Quit;
+    }
+    const std::wstring settingsKey = TonegateSettingsKey();
+    core::LoadWindowPlacement(registry_, system_, window, settingsKey);
+    soundFilePath_ = core::LoadWavPath(registry_, system_, settingsKey);
+    soundFilePathLoaded_ = true;
+
+    LoadSignals(registry_, &signals_);
+    RepairDeviceNames(&signals_);
+
+    core::LoadPlayoutInstances(registry_, &instances_);
+    core::LoadPlayoutSettings(registry_, &instances_);
+    core::SplitForeignEvents(&instances_, kToolPrefix);
+
+    std::vector<CDTMFTaskInfo*> working;
+    for (auto& signal : signals_) {
+        signal->Action = actions_.front();
+        working.push_back(signal.get());
+    }
+    MergeSignalsWithTables(boxes_, owner, working, &instances_, actions_);
+    ready_ = true;
+    return StartResult::Ready;
+}
+
+SignalList TonegateSession::TakeSignals() {
+    SignalList taken = std::move(signals_);
+    signals_.clear();
+    return taken;
+}
+
+SaveResult TonegateSession::Save(core::WindowHandle owner, const SignalRefs& signalsInListOrder) {
+    if (!ready_) {
+        return SaveResult::WriteFailed;
+    }
+    if (core::IsPlayoutRunning(system_)) {
+        core::ShowBoxMessage(
+            boxes_, owner,
+            core::BoxMessage{kPlayoutRunningAtSaveText, kPlayoutRunningAtSaveCaption,
+                             core::kMbOk | core::kMbIconWarning});
+        return SaveResult::PlayoutRunning;
+    }
+    SignalRefs signals;
+    std::copy_if(signalsInListOrder.begin(), signalsInListOrder.end(), std::back_inserter(signals),
+                 [](const CDTMFTaskInfo* signal) { return signal; });
+    std::vector<std::wstring> tablesLeftAlone;
+    if (!WriteAll(signals, &tablesLeftAlone)) {
+        core::ShowBoxMessage(
+            boxes_, owner,
+            Message(IDS_SAVE_FAILED, IDS_SAVE_CAPTION, core::kMbOk | core::kMbIconError));
+        return SaveResult::WriteFailed;
+    }
+    if (!tablesLeftAlone.empty()) {
+        // Nothing the operator does in the dialog can make such a table readable: say
+        // once which events were not updated, and close as after any OK.
+        core::BoxMessage warning = Message(IDS_TABLES_LEFT_UNCHANGED, IDS_SAVE_CAPTION,
+                                           core::kMbOk | core::kMbIconWarning);
+        warning.text = core::Format(warning.text, core::InstanceNameLines(tablesLeftAlone));
+        core::ShowBoxMessage(boxes_, owner, warning);
+    }
+    return SaveResult::Saved;
+}
+
+bool TonegateSession::WriteAll(const SignalRefs& signals,
+                               std::vector<std::wstring>* tablesLeftAlone) {
+    // The other owners' events as they are now, not as they were at start-up: another
+    // tool may have saved its events (or the playout program added an instance) since.
+    bool ok = core::ReloadPlayoutTables(registry_, kToolPrefix, &instances_);
+    RebuildEventTables(signals, &instances_);
+    ok = core::SaveReadableTables(registry_, instances_, tablesLeftAlone) && ok;
+    ok = SaveSignals(registry_, signals) && ok;
+    return ok;
+}
+
+bool TonegateSession::Close(core::PlacedWindow& window) {
+    const std::wstring settingsKey = TonegateSettingsKey();
+    bool ok = core::SaveWindowPlacement(registry_, window, settingsKey);
+    if (soundFilePathLoaded_) {
+        ok = core::SaveWavPath(registry_, settingsKey, soundFilePath_) && ok;
+    }
+    return ok;
+}
+
+}  // namespace tonegate
