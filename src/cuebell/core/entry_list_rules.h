@@ -9,6 +9,7 @@
 
 #include "cuebell/core/box_message.h"
 #include "cuebell/model/records.h"
+#include "shared/list_column.h"
 #include "shared/ordered_records.h"
 #include "shared/record_delete.h"
 
@@ -22,11 +23,7 @@ constexpr int kNameColumn = 1;
 constexpr int kActionColumn = 2;
 constexpr int kCommentColumn = 3;
 
-struct EntryListColumn {
-    int id;
-    std::wstring title;
-    int width;  // pixels
-};
+using EntryListColumn = core::ListColumn;
 
 // The three columns in their order; the comment column takes the client width less
 // the 250 pixels of the other two (never less than 0).

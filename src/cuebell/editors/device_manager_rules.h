@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cuebell/model/records.h"
+#include "shared/list_column.h"
 #include "shared/message_box_port.h"
 
 namespace cuebell {
@@ -16,11 +17,7 @@ constexpr int kDeviceNameColumn = 1;
 constexpr int kDeviceRateColumn = 2;
 constexpr int kDeviceIntervalColumn = 3;
 
-struct DeviceListColumn {
-    int id;
-    std::wstring title;
-    int width;  // pixels
-};
+using DeviceListColumn = core::ListColumn;
 
 // Name, rate and interval in this order; the name takes the client width less the
 // 260 pixels of the other two (never less than 0).

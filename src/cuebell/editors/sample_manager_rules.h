@@ -10,6 +10,7 @@
 
 #include "cuebell/core/box_message.h"
 #include "cuebell/model/records.h"
+#include "shared/list_column.h"
 #include "shared/message_box_port.h"
 #include "shared/ordered_records.h"
 #include "shared/record_delete.h"
@@ -23,11 +24,7 @@ constexpr int kThresholdColumn = 2;
 constexpr int kOffsetColumn = 3;
 constexpr int kDelayColumn = 4;
 
-struct SampleListColumn {
-    int id;
-    std::wstring title;
-    int width;  // pixels
-};
+using SampleListColumn = core::ListColumn;
 
 // Audio file, Delay(s), Offset(s), Threshold (%): the file name takes the client width
 // less the 230 pixels of the others (never less than 0).

@@ -14,17 +14,11 @@
 #include <vector>
 
 #include "controls.h"
+#include "shared/list_column.h"
 #include "shared/ordered_records.h"
 #include "subclass.h"
 
 namespace win32 {
-
-struct ListViewColumn {
-    int id;  // kept in the header item's data
-    std::wstring title;
-    int width;                 // pixels
-    int format = LVCFMT_LEFT;  // the list keeps its first column left-aligned whatever
-};
 
 template <class T>
 class CRecordListView : public CSubclassed<CListView> {
@@ -34,14 +28,15 @@ class CRecordListView : public CSubclassed<CListView> {
     CRecordListView& operator=(const CRecordListView&) = delete;
 
     // Deletes every column (last to first), then inserts these, each tagged with its
-    // identifier.
-    void SetupColumns(const std::vector<ListViewColumn>& columns) {
+    // identifier. The list view keeps its first column left-aligned whatever it is given;
+    // the others take laterFormat.
+    void SetupColumns(const std::vector<core::ListColumn>& columns, int laterFormat = LVCFMT_LEFT) {
         for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
             DeleteColumn(column);
         }
         for (size_t i = 0; i < columns.size(); ++i) {
             const int position = InsertColumn(static_cast<int>(i), columns[i].title,
-                                              columns[i].width, columns[i].format);
+                                              columns[i].width, i == 0 ? LVCFMT_LEFT : laterFormat);
             if (position >= 0) {
                 GetHeader().SetItemParam(position, columns[i].id);
             }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shared/box_message.h"
+#include "shared/list_column.h"
 #include "shared/message_box_port.h"
 #include "shared/ordered_records.h"
 #include "shared/record_delete.h"
@@ -23,11 +24,7 @@ constexpr int kNameColumn = 1;
 constexpr int kActionColumn = 2;
 constexpr int kCommentColumn = 3;
 
-struct SignalListColumn {
-    int id;
-    std::wstring title;
-    int width;  // pixels
-};
+using SignalListColumn = core::ListColumn;
 
 // The three columns in their order; the comment column takes the client width less the
 // 250 pixels of the other two (never less than 0).

@@ -15,13 +15,8 @@ bool CDeviceListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
 
 void CDeviceListCtrl::SetupDeviceColumns() {
     const RECT client = GetClientRect();
-    std::vector<win32::ListViewColumn> columns;
-    for (const DeviceListColumn& column : DeviceListColumns(client.right - client.left)) {
-        // The list view keeps its first column left-aligned whatever it is given.
-        const int format = columns.empty() ? LVCFMT_LEFT : LVCFMT_CENTER;
-        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width, format});
-    }
-    SetupColumns(columns);
+    // The rate and the interval are centred.
+    SetupColumns(DeviceListColumns(client.right - client.left), LVCFMT_CENTER);
 }
 
 void CDeviceListCtrl::WriteCells(int row, const DeviceInfo& device) {

@@ -23,11 +23,7 @@ bool CSampleListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
 
 void CSampleListCtrl::SetupSampleColumns() {
     const RECT client = GetClientRect();
-    std::vector<win32::ListViewColumn> columns;
-    for (const SampleListColumn& column : SampleListColumns(client.right - client.left)) {
-        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width});
-    }
-    SetupColumns(columns);
+    SetupColumns(SampleListColumns(client.right - client.left));
 }
 
 void CSampleListCtrl::EnableCellTips() {

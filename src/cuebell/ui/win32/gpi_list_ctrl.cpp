@@ -26,11 +26,7 @@ bool CGPIListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
 
 void CGPIListCtrl::SetupColumns() {
     const RECT client = GetClientRect();
-    std::vector<win32::ListViewColumn> columns;
-    for (const EntryListColumn& column : EntryListColumns(client.right - client.left)) {
-        columns.push_back(win32::ListViewColumn{column.id, column.title, column.width});
-    }
-    CRecordListView::SetupColumns(columns);
+    CRecordListView::SetupColumns(EntryListColumns(client.right - client.left));
     columns_ = FindCellColumns();
 }
 
