@@ -11,7 +11,9 @@
 #include "cuebell/editors/win32/sample_manager_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
-#include "cuebell/ui/win32/about_dlg.h"
+#include "shared/about_notice.h"
+#include "shared/tool_settings.h"
+#include "shared/win32/about_dlg.h"
 
 namespace cuebell {
 
@@ -54,6 +56,8 @@ bool SelectionChanged(const NMLISTVIEW& change) {
 // The About item's command is the one the shared main dialog puts in the system menu.
 static_assert(IDM_ABOUTBOX == win32::CMainDialog::kAboutBoxCommand);
 static_assert(IDR_MAINFRAME == win32::CMainDialog::kMainIconId);
+static_assert(IDS_ABOUT_NOTICE_OPENING == core::kAboutNoticeOpeningId &&
+              IDS_MAKER_NAME == core::kMakerNameId);
 
 CCuebellDlg::CCuebellDlg(HINSTANCE resources, const CuebellPorts& ports)
     : CMainDialog(resources, IDD_CUEBELL_DIALOG, IDS_ABOUT_MENU_ITEM),
@@ -93,7 +97,10 @@ void CCuebellDlg::RegisterAnchors() {
 }
 
 void CCuebellDlg::ShowAbout() {
-    CAboutDlg about(Resources(), ports_.system);
+    win32::CAboutDlg about(
+        Resources(), IDD_ABOUTBOX,
+        {{IDC_VERSION_TEXT, core::GetVersionText(ports_.system)},
+         {IDC_NOTICE_TEXT, core::AboutNotice(CuebellStrings(), core::CurrentLocalYear())}});
     about.DoModal(hwnd_);
 }
 
