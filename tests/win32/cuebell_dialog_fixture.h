@@ -13,7 +13,7 @@
 #include "cuebell/resource.h"
 #include "cuebell/ui/win32/cuebell_dlg.h"
 #include "cuebell_dialog_config.h"
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 #include "shared/inmemory/memory_board_driver.h"
 #include "shared/inmemory/memory_file_dialog.h"
 #include "shared/inmemory/memory_message_box.h"

@@ -11,7 +11,7 @@
 
 #include "cuebell/editors/win32/device_manager_dlg.h"
 #include "cuebell/resource.h"
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 #include "shared/format.h"
 #include "shared/inmemory/memory_board_driver.h"
 #include "shared/inmemory/memory_system.h"

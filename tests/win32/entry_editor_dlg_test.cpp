@@ -18,7 +18,7 @@
 #include "cuebell/editors/win32/gpi_add_edit_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 #include "shared/inmemory/memory_message_box.h"
 #include "shared/win32/controls.h"
 #include "shared/win32/win32_message_box.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cuebell/resource.h"
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 
 namespace cuebelltest {
 namespace {

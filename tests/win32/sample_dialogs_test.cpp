@@ -16,7 +16,7 @@
 #include "cuebell/editors/win32/sample_add_edit_dlg.h"
 #include "cuebell/editors/win32/sample_manager_dlg.h"
 #include "cuebell/resource.h"
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 #include "shared/inmemory/memory_file_dialog.h"
 #include "shared/win32/com_board_driver.h"
 #include "shared/win32/win32_message_box.h"

@@ -112,7 +112,7 @@ TEST_P(StringResourcesTest, ResourceHoldsExactlyTheCoreTexts) {
 INSTANTIATE_TEST_SUITE_P(Programs, StringResourcesTest,
                          ::testing::Values(ProgramResources{"Cuebell", L"cuebell_strings.dll",
                                                             &cuebell::CuebellStrings},
-                                           ProgramResources{"Tonegate", L"tonegate_strings.dll",
+                                           ProgramResources{"Tonegate", L"tonegate_resources.dll",
                                                             &tonegate::TonegateStrings}),
                          [](const auto& info) { return std::string(info.param.program); });
 
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, StringResourcesTest,
 // they stand for, not as backslash sequences.
 TEST(StringResourcesTest, EscapesBecomeTheirCharacters) {
     ResourceModule cuebellModule(L"cuebell_strings.dll");
-    ResourceModule tonegateModule(L"tonegate_strings.dll");
+    ResourceModule tonegateModule(L"tonegate_resources.dll");
     std::wstring text;
 
     ASSERT_TRUE(cuebellModule.Text(cuebell::IDS_NO_BOARD_FOUND, text));

@@ -256,6 +256,13 @@ void CEdit::SetSel(int start, int end) {
     SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
 }
 
+int CEdit::GetCaret() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end);
+}
+
 void CEdit::ReplaceSel(const std::wstring& text, bool canUndo) {
     SendMessage(EM_REPLACESEL, canUndo ? TRUE : FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -84,6 +84,8 @@ class CEdit : public CWindow {
     using CWindow::CWindow;
     void LimitText(int maxChars);
     void SetSel(int start, int end);
+    // The end of the selection: where the caret stands.
+    int GetCaret() const;
     void ReplaceSel(const std::wstring& text, bool canUndo = false);
     bool SetReadOnly(bool readOnly);
     bool GetModify() const;

@@ -129,6 +129,7 @@ class CRecordListView : public CSubclassed<CListView> {
     // The records in row order, for the core's commands on them. A command that takes a
     // record out hands it to DeleteRowOf.
     core::OrderedRecords<T>& Records() { return records_; }
+    const core::OrderedRecords<T>& Records() const { return records_; }
     // Removes the row of a record already taken out of the list, then frees the record.
     void DeleteRowOf(std::unique_ptr<T> removed, int row) {
         if (removed) {

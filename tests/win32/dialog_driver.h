@@ -1,4 +1,4 @@
-// Driving Cuebell's real main dialog as an operator would: the dialog runs its own modal
+// Driving a program's real main dialog as an operator would: the dialog runs its own modal
 // loop on the test's main thread while a driver thread waits for windows, clicks,
 // presses keys, reads the list and the description and answers message boxes.
 //
@@ -47,6 +47,11 @@ class DialogDriver {
     void ClickAndWait(HWND dialog, int id);
     // A key pressed and released in the control (posted).
     void PressKey(HWND control, UINT key);
+    // Characters typed into the control where its caret stands; returns once each has
+    // been handled.
+    void Type(HWND control, const std::wstring& characters);
+    // Gives the control of the dialog the focus as the Tab key does; returns once done.
+    void Focus(HWND dialog, HWND control);
     // F1 pressed in the window (posted).
     void PressHelp(HWND window);
     // Returns once every message posted before has been handled.

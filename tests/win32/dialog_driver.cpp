@@ -1,4 +1,4 @@
-#include "cuebell_dialog_driver.h"
+#include "dialog_driver.h"
 
 #include <commctrl.h>
 
@@ -198,6 +198,18 @@ void DialogDriver::ClickAndWait(HWND dialog, int id) {
 void DialogDriver::PressKey(HWND control, UINT key) {
     ::PostMessageW(control, WM_KEYDOWN, key, 1);
     ::PostMessageW(control, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+}
+
+void DialogDriver::Type(HWND control, const std::wstring& characters) {
+    for (wchar_t c : characters) {
+        ::PostMessageW(control, WM_CHAR, c, 1);
+        Settle(control);
+    }
+}
+
+void DialogDriver::Focus(HWND dialog, HWND control) {
+    ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    Settle(dialog);
 }
 
 void DialogDriver::PressHelp(HWND window) {
