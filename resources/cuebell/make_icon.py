@@ -130,9 +130,9 @@ def render(size):
     return rows
 
 
-def icon_image(size):
+def icon_image(size, draw=render):
     """BITMAPINFOHEADER, bottom-up BGRA pixels and the AND mask of one icon image."""
-    rows = render(size)
+    rows = draw(size)
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     pixels = bytearray()
     for row in reversed(rows):
@@ -149,10 +149,9 @@ def icon_image(size):
     return header + bytes(pixels) + bytes(mask)
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_icon.py OUTPUT.ico")
-    images = [icon_image(size) for size in SIZES]
+def write_icon(path, draw=render):
+    """Writes an icon file with one image per size, each drawn by draw(size)."""
+    images = [icon_image(size, draw) for size in SIZES]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
     for size, image in zip(SIZES, images):
@@ -160,8 +159,14 @@ def main():
         offset += len(image)
     for image in images:
         out += image
-    with open(sys.argv[1], "wb") as f:
+    with open(path, "wb") as f:
         f.write(out)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: make_icon.py OUTPUT.ico")
+    write_icon(sys.argv[1])
 
 
 if __name__ == "__main__":

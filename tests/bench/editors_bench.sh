@@ -27,7 +27,7 @@ timed() {
 declare -A medians
 bench() {  # config name, samples, devices, entries
     local config=$1 samples=$2 devices=$3 entries=$4
-    python3 "$ROOT/scripts/lib/cuebell_config.py" "$config" "$BENCH_PREFIX/drive_c/$config.reg" \
+    python3 "$ROOT/scripts/lib/station_config.py" "$config" "$BENCH_PREFIX/drive_c/$config.reg" \
         --wav-folder 'C:\Bench'
     "$WINE" reg import "C:\\$config.reg" /reg:32 >/dev/null 2>&1 || die "reg import of $config failed"
     local -A times=()

@@ -33,7 +33,7 @@ floor_median() {
 
 declare -A startup
 bench() {  # config name, rows expected
-    python3 "$ROOT/scripts/lib/cuebell_config.py" "$1" "$BENCH_PREFIX/drive_c/$1.reg" --wav-folder 'C:\Bench'
+    python3 "$ROOT/scripts/lib/station_config.py" "$1" "$BENCH_PREFIX/drive_c/$1.reg" --wav-folder 'C:\Bench'
     "$WINE" reg import "C:\\$1.reg" /reg:32 >/dev/null 2>&1 || die "reg import of $1 failed"
     local times=() ms
     for _ in $(seq 1 "$RUNS"); do

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End-to-end tests of Cuebell: the real program of a build tree (the shipped 32-bit one
+# End-to-end tests of Cuebell and Tonegate: the real programs of a build tree (the shipped 32-bit one
 # wherever the machine runs 32-bit code) under Wine in a private Xvfb, started on a registry seeded with `reg import`, driven from
 # another process by e2e_driver.exe as an operator would, and the registry compared with
 # what the store and event-table rules say after OK, and with itself after Cancel.
@@ -64,7 +64,8 @@ wait_exit() {  # pid, seconds
 clear_seeded_keys() {
     local key
     for key in 'HKLM\Software\Quorvane\Sigvault' 'HKCU\Software\Brenmark\Halvex\Skyvant' \
-        'HKCU\Software\Quorvane\Cuebell' 'HKLM\Software\CX840 Simulator'; do
+        'HKCU\Software\Quorvane\Cuebell' 'HKCU\Software\Quorvane\Tonegate' \
+        'HKLM\Software\CX840 Simulator'; do
         "$WINE" reg delete "$key" /f /reg:32 >/dev/null 2>&1
     done
     return 0
@@ -116,7 +117,7 @@ run_case() {  # name, function
         failed=$((failed + 1))
         # Leave nothing running for the next case.
         "$TREE_WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
-        kill "${cuebell_pid:-0}" 2>/dev/null
+        kill "${cuebell_pid:-0}" "${tonegate_pid:-0}" 2>/dev/null
         wait 2>/dev/null
     fi
 }
@@ -420,6 +421,8 @@ case_cancelled_editors_change_nothing() {
     done
 }
 
+source "$HERE/tonegate_cases.sh"
+
 # --- run
 
 mkdir -p "$WORK"
@@ -440,6 +443,11 @@ run_case "OK beside an unreadable table: it is left alone, the rest saved" case_
 run_case "a first configuration through the editors, stored and shown again" case_first_configuration
 run_case "edits cancelled in the managers and settings: OK writes as without them" \
     case_cancelled_editors_change_nothing
+run_case "Tonegate: load with repairs and merge, delete, edit, add, OK: as the rules say" \
+    case_tonegate_round_trip
+run_case "Tonegate: delete then Cancel: registry unchanged" case_tonegate_cancel_writes_nothing
+run_case "Cuebell and Tonegate save the same tables in turn: each keeps the other's events" \
+    case_both_tools_share_the_tables
 
 "$WINESERVER" -k 2>/dev/null
 echo "e2e: $passed passed, $failed failed"

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Cuebell configurations as registry files for `reg import ... /reg:32`: the detection
-store (HKEY_LOCAL_MACHINE, 32-bit view), the playout program's instances with their event
-tables (HKEY_CURRENT_USER) and the board simulator's boards.
+"""Station configurations as registry files for `reg import ... /reg:32`: Cuebell's
+detection store and Tonegate's cue-tone store (HKEY_LOCAL_MACHINE, 32-bit view), the
+playout program's instances with their event tables (HKEY_CURRENT_USER) and the board
+simulator's boards.
 
-Usage: cuebell_config.py demo|large|large4|empty OUTPUT.reg [--wav-folder 'C:\\Jingles']
+Usage: station_config.py demo|large|large4|empty OUTPUT.reg [--wav-folder 'C:\\Jingles']
 
-  demo   three jingles, four devices on two boards, four entries, a playout instance per
-         board whose event tables also hold other owners' events
+  demo   three jingles, four devices on two boards, four entries, three cue-tone signals,
+         a playout instance per board whose event tables hold both tools' events and
+         other owners' ones
   large  1,000 samples, 100 devices, 1,000 entries and two playout instances with 1,000
          events each, on two boards (start-up benchmark)
   large4 the large configuration four times over: 4,000 samples, 400 devices, 4,000
@@ -22,15 +24,17 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from regfile import RegFile  # noqa: E402
 
 STORE = r"HKEY_LOCAL_MACHINE\Software\Quorvane\Sigvault\Wave_2.0"
+SIGNALS = r"HKEY_LOCAL_MACHINE\Software\Quorvane\Sigvault\DTMF"
 PLUGINS = r"HKEY_LOCAL_MACHINE\Software\Quorvane\Sigvault"
 PLAYOUT = r"HKEY_CURRENT_USER\Software\Brenmark\Halvex\Skyvant"
 SETTINGS = r"HKEY_CURRENT_USER\Software\Quorvane\Cuebell"
+TONEGATE_SETTINGS = r"HKEY_CURRENT_USER\Software\Quorvane\Tonegate"
 SIMULATOR = r"HKEY_LOCAL_MACHINE\Software\CX840 Simulator"
 
 
 def fresh(reg, boards):
     """Starts from nothing: no store, no playout instances, no tool settings."""
-    for key in (PLUGINS, PLAYOUT, SETTINGS, SIMULATOR):
+    for key in (PLUGINS, PLAYOUT, SETTINGS, TONEGATE_SETTINGS, SIMULATOR):
         reg.delete_key(key)
     reg.key(SIMULATOR, [("Boards", boards)])
 
@@ -55,6 +59,15 @@ def store(reg, samples, devices, entries, general=None):
                                         ("SampleIndices", indices)])
 
 
+def signals(reg, stored):
+    """stored: (name, device, symbols, symbol duration, gap, deviation, delay, channel)."""
+    reg.key(SIGNALS, [("TriggersCount", str(len(stored)))])
+    fields = ("Name", "DeviceName", "Symbols", "SymbolDuration", "GapDuration", "Deviation",
+              "Delay", "AnalysisType")
+    for n, signal in enumerate(stored):
+        reg.key(SIGNALS + "\\%d" % n, list(zip(fields, signal)))
+
+
 def playout(reg, instances):
     """instances: (name, audio device, events as (code, second, third, name, comment))."""
     reg.key(PLAYOUT)
@@ -75,17 +88,22 @@ def demo(reg, wav_folder):
                    ("CX840 Input 3 B1", 24000, 13), ("CX840 Input 1 B2", 22050, 14)],
           entries=[("WAV_News jingle", 0, "0"), ("WAV_Sport opener", 1, "1 2"),
                    ("WAV_Weather bed", 2, "2 0"), ("WAV_Traffic alert", 3, "0")])
+    signals(reg, [
+        ("DTMF_Network break", "CX840 Input 2 B1", "1D62", "50", "40", "20", "0", "RIGHT"),
+        ("DTMF_Local insert", "CX840 Input 3 B2", "#*0A", "120", "60", "15", "2500", "SUM"),
+        ("DTMF_Station ID", "CX840 Input 2 B1", "7B", "80", "50", "20", "500", "LEFT"),
+    ])
     playout(reg, [
         ("Studio A", "CX840 Play 1", [
             (101, 0, 500, "WAV_News jingle", "Top of the hour news"),
             (101, 0, 500, "WAV_Weather bed", "Weather after the news"),
-            (7, 3, 250, "DTMF_Network break", "Affiliate cue"),
+            (101, 0, 500, "DTMF_Network break", "Affiliate cue"),
             (12, 0, 0, "Studio door", "Red light on"),
         ]),
         ("Studio B", "CX840 Play 2", [
             (101, 0, 500, "WAV_Sport opener", "Saturday sport"),
             (101, 0, 500, "WAV_Traffic alert", "Rush hour traffic"),
-            (7, 3, 250, "DTMF_Local insert", "Local advertising"),
+            (101, 0, 500, "DTMF_Local insert", "Local advertising"),
             (12, 0, 0, "Studio door", "Red light on"),
         ]),
     ])
