@@ -100,12 +100,24 @@ std::unique_ptr<GpiInfo> ReadEntry(const ScopedRegKey& key, const SampleList& sa
     return entry;
 }
 
-std::wstring SampleIndicesText(const GpiInfo& entry, const SampleList& samples) {
+std::wstring SampleIndicesText(const std::vector<int32_t>& indices) {
     std::wstring text;
-    for (const auto& sampleId : entry.SampleIds) {
-        text += core::Format(L"%d ", FindSampleIndex(samples, sampleId));
+    for (int32_t index : indices) {
+        text += core::Format(L"%d ", index);
     }
     return core::Trim(text);
+}
+
+// The entry's key at the position, opened or created, with its three values.
+bool WriteEntry(core::RegistryPort& registry, int32_t position, const StoredEntry& entry) {
+    ScopedRegKey key(registry);
+    if (!key.OpenOrCreate(RegRoot::LocalMachine, RecordKeyPath(kEntryKind, position))) {
+        return false;
+    }
+    bool ok = core::WriteRegString(key, L"Name", entry.Name);
+    ok &= core::WriteRegInt(key, L"DeviceIndex", entry.DeviceIndex);
+    ok &= core::WriteRegString(key, L"SampleIndices", SampleIndicesText(entry.SampleIndices));
+    return ok;
 }
 
 }  // namespace
@@ -212,20 +224,28 @@ bool SaveDevices(core::RegistryPort& registry, const DeviceList& devices) {
     return ok;
 }
 
+bool SaveStoredEntries(core::RegistryPort& registry, const std::vector<StoredEntry>& entries) {
+    bool ok = true;
+    for (size_t n = 0; n < entries.size(); ++n) {
+        ok &= WriteEntry(registry, static_cast<int32_t>(n), entries[n]);
+    }
+    return ok;
+}
+
 bool SaveEntries(core::RegistryPort& registry, const EntryRefs& entries, const SampleList& samples,
                  const DeviceList& devices) {
     bool ok = true;
     for (size_t n = 0; n < entries.size(); ++n) {
         const GpiInfo* entry = entries[n];
-        ScopedRegKey key(registry);
-        if (!entry || !key.OpenOrCreate(RegRoot::LocalMachine,
-                                        RecordKeyPath(kEntryKind, static_cast<int32_t>(n)))) {
+        if (!entry) {
             ok = false;
             continue;
         }
-        ok &= core::WriteRegString(key, L"Name", entry->Name);
-        ok &= core::WriteRegInt(key, L"DeviceIndex", FindDeviceIndex(devices, entry->DeviceId));
-        ok &= core::WriteRegString(key, L"SampleIndices", SampleIndicesText(*entry, samples));
+        StoredEntry stored{entry->Name, FindDeviceIndex(devices, entry->DeviceId), {}};
+        for (const auto& sampleId : entry->SampleIds) {
+            stored.SampleIndices.push_back(FindSampleIndex(samples, sampleId));
+        }
+        ok &= WriteEntry(registry, static_cast<int32_t>(n), stored);
     }
     return ok;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cuebell/model/records.h"
 #include "shared/record_count.h"
@@ -48,6 +49,13 @@ void LoadEntries(core::RegistryPort& registry, EntryList* target, int32_t gpisCo
 // written. Keys beyond the list are left as they are: the counts bound reading.
 bool SaveSamples(core::RegistryPort& registry, const SampleList& samples);
 bool SaveDevices(core::RegistryPort& registry, const DeviceList& devices);
+// An entry as the store keeps it: its name and the positions it refers to.
+struct StoredEntry {
+    std::wstring Name;
+    int32_t DeviceIndex = -1;
+    std::vector<int32_t> SampleIndices;
+};
+bool SaveStoredEntries(core::RegistryPort& registry, const std::vector<StoredEntry>& entries);
 // An unknown device is written as position -1, an unknown sample as -1 in the list.
 bool SaveEntries(core::RegistryPort& registry, const EntryRefs& entries, const SampleList& samples,
                  const DeviceList& devices);
