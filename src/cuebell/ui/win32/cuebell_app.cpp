@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "cuebell/core/legacy_converter.h"
 #include "cuebell/ui/win32/cuebell_dlg.h"
 #include "shared/win32/com_board_driver.h"
 #include "shared/win32/win32_file_dialog.h"
@@ -29,6 +30,8 @@ int CCuebellApp::Run(HINSTANCE instance) {
         win32::Win32FileDialog files;
         CCuebellDlg dialog(instance,
                            CuebellPorts{registry, system, boxes, boardDriver, audio, files});
+        LegacyConverter legacyConverter(registry, boxes, boardDriver);
+        dialog.SetLegacyLayoutStep(&legacyConverter);
         result = dialog.DoModal(nullptr);
     }
 
