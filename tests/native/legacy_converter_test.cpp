@@ -94,10 +94,13 @@ TEST(LegacyConverter, GeneralValuesAreClampedAsTheOldLayoutRead) {
         {L"Threshold", L"64", L"Threshold", L"64"},
         {L"TriggersCount", L"-2", L"GPIsCount", L"0"},
         {L"TriggersCount", L"junk", L"GPILength", L"0.400000"},
+        // Only entry key 0 exists: a count beyond belief reads up to it.
+        {L"TriggersCount", L"2000000000", L"GPIsCount", L"1"},
     };
     for (const Row& row : rows) {
         LegacyStation station;
         Put(station.memory, kOld, row.oldName, row.oldText);
+        station.memory.PutKey(RegRoot::LocalMachine, OldEntryKey(0));
         station.Convert();
         EXPECT_EQ(Get(station.memory, kStore, row.name), row.expected)
             << row.oldName << "=" << row.oldText;
@@ -155,7 +158,9 @@ void SeedOldStation(LegacyStation& station) {
     PutOldEntry(r, 0, L"WAV_News", L"CX840 Input 1 B1", {L"C:\\J\\news.wav", L"C:\\J\\ads.wav"});
     PutOldEntry(r, 1, L"WAV_Sport", L"cx840 input 1 b1", {L"c:\\j\\NEWS.wav"});
     // Entry 2 is missing; entry 3 is named without the prefix, like another tool's event.
+    // Entry 3 also counts a sample value that is missing.
     PutOldEntry(r, 3, L"News", L"CX840 Input 2 B2", {L"C:\\J\\ads.wav"});
+    Put(r, OldEntryKey(3), L"SamplesCount", L"2");
     core::testing_events::SeedInstance(r, L"Studio", L"CX840 Card 1",
                                        L"3 0 500 wav_news|another tool\n"
                                        L"5 1 2 News|another tool\n"

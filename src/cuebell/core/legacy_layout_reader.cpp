@@ -100,7 +100,10 @@ StoredEntry ReadEntry(const ScopedRegKey& key, const LegacyDefaults& defaults,
     for (int32_t n = 0; n < samplesCount; ++n) {
         const std::wstring audioFile =
             core::ReadRegString(key, core::Format(L"%s%d", L"Sample", n));
-        entry.SampleIndices.push_back(SamplePosition(&layout->Samples, audioFile, defaults));
+        // A missing value names no file: it would become a sample without one.
+        if (!audioFile.empty()) {
+            entry.SampleIndices.push_back(SamplePosition(&layout->Samples, audioFile, defaults));
+        }
     }
     return entry;
 }

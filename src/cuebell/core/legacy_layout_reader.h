@@ -31,8 +31,8 @@ struct LegacyLayout {
 };
 
 // Reads the old layout over the given general defaults. An old entry whose key cannot be
-// opened becomes an unnamed entry on device 0 with no samples; a missing old key leaves
-// the defaults and no entries.
+// opened becomes an unnamed entry on device 0 with no samples; a sample value that is
+// missing or empty is passed over; a missing old key leaves the defaults and no entries.
 LegacyLayout ReadLegacyLayout(core::RegistryPort& registry, const GeneralParams& defaults);
 
 }  // namespace cuebell
