@@ -55,37 +55,42 @@ int32_t ReadGeneral(const ScopedRegKey& key, GeneralParams* general, LegacyDefau
     return std::max(core::ReadRegInt(key, L"TriggersCount", 0), 0);
 }
 
+// The position of the first record whose key text (name or path) equals the text without
+// regard to case; a record made by make() is appended when there is none.
+template <typename Record, typename Key, typename Make>
+int32_t PositionOrAppend(std::vector<Record>* records, Key key, const std::wstring& text,
+                         Make make) {
+    auto found = std::find_if(records->begin(), records->end(), [&](const Record& record) {
+        return core::EqualsNoCase(record.*key, text);
+    });
+    if (found != records->end()) {
+        return static_cast<int32_t>(found - records->begin());
+    }
+    records->push_back(make());
+    return static_cast<int32_t>(records->size() - 1);
+}
+
 int32_t DevicePosition(DeviceList* devices, const std::wstring& name,
                        const LegacyDefaults& defaults) {
-    auto found = std::find_if(devices->begin(), devices->end(), [&](const DeviceInfo& device) {
-        return core::EqualsNoCase(device.Name, name);
+    return PositionOrAppend(devices, &DeviceInfo::Name, name, [&] {
+        DeviceInfo device;
+        device.Name = name;
+        device.SampleRate = defaults.sampleRate;
+        device.AnalysisDigit = defaults.analysisDigit;
+        return device;
     });
-    if (found != devices->end()) {
-        return static_cast<int32_t>(found - devices->begin());
-    }
-    DeviceInfo device;
-    device.Name = name;
-    device.SampleRate = defaults.sampleRate;
-    device.AnalysisDigit = defaults.analysisDigit;
-    devices->push_back(std::move(device));
-    return static_cast<int32_t>(devices->size() - 1);
 }
 
 int32_t SamplePosition(SampleList* samples, const std::wstring& audioFile,
                        const LegacyDefaults& defaults) {
-    auto found = std::find_if(samples->begin(), samples->end(), [&](const SampleInfo& sample) {
-        return core::EqualsNoCase(sample.AudioFile, audioFile);
+    return PositionOrAppend(samples, &SampleInfo::AudioFile, audioFile, [&] {
+        SampleInfo sample;
+        sample.AudioFile = audioFile;
+        sample.Threshold = defaults.threshold;
+        sample.Offset = 0.0;
+        sample.Delay = 0.0;
+        return sample;
     });
-    if (found != samples->end()) {
-        return static_cast<int32_t>(found - samples->begin());
-    }
-    SampleInfo sample;
-    sample.AudioFile = audioFile;
-    sample.Threshold = defaults.threshold;
-    sample.Offset = 0.0;
-    sample.Delay = 0.0;
-    samples->push_back(std::move(sample));
-    return static_cast<int32_t>(samples->size() - 1);
 }
 
 StoredEntry ReadEntry(const ScopedRegKey& key, const LegacyDefaults& defaults,
