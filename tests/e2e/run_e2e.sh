@@ -89,6 +89,26 @@ export_registry() {  # output prefix: writes <prefix>-store.reg and <prefix>-pla
     "$WINE" reg export 'HKCU\Software\Brenmark\Halvex\Skyvant' "$(winpath "$1-playout.reg")" /reg:32 /y >/dev/null 2>&1
 }
 
+# The registry dump against what e2e_config.py says the rules give.
+expect_registry_as_rules() {  # name (also the e2e_config.py command "expected-<name>")
+    dump_registry >"$WORK/$1.txt"
+    python3 "$HERE/e2e_config.py" "expected-$1" >"$WORK/expected-$1.txt"
+    cmp -s "$WORK/$1.txt" "$WORK/expected-$1.txt" ||
+        fail "registry $1 differs from the rules:
+$(diff -u "$WORK/expected-$1.txt" "$WORK/$1.txt")"
+}
+
+# Two exports of export_registry compared byte for byte.
+expect_same_exports() {  # what changed it, prefix before, prefix after
+    local part
+    for part in store playout; do
+        [ -s "$2-$part.reg" ] || fail "reg export of the $part gave nothing"
+        cmp -s "$2-$part.reg" "$3-$part.reg" ||
+            fail "$1 changed the $part: $(diff <(iconv -f UTF-16 -t UTF-8 "$2-$part.reg") \
+                <(iconv -f UTF-16 -t UTF-8 "$3-$part.reg"))"
+    done
+}
+
 start_cuebell() {
     "$TREE_WINE" "$CUEBELL" >/dev/null 2>&1 &
     cuebell_pid=$!
@@ -118,7 +138,11 @@ run_case() {  # name, function
         # Leave nothing running for the next case.
         "$TREE_WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
         kill "${cuebell_pid:-0}" "${tonegate_pid:-0}" 2>/dev/null
-        wait 2>/dev/null
+        # Only the programs: a bare wait would also wait for the private X server.
+        local pid
+        for pid in "${cuebell_pid:-}" "${tonegate_pid:-}"; do
+            [ -z "$pid" ] || wait "$pid" 2>/dev/null
+        done
     fi
 }
 
@@ -191,12 +215,7 @@ Airvexa is detected and must be closed before saving the changes!"
     wait_exit "$cuebell_pid" 20
     status=$?
     expect_eq "Cuebell's exit status" "$status" 0
-    dump_registry >"$WORK/after-ok.txt"
-    python3 "$HERE/e2e_config.py" expected-after-ok >"$WORK/expected-after-ok.txt"
-    if ! cmp -s "$WORK/after-ok.txt" "$WORK/expected-after-ok.txt"; then
-        fail "registry after OK differs from the rules:
-$(diff -u "$WORK/expected-after-ok.txt" "$WORK/after-ok.txt")"
-    fi
+    expect_registry_as_rules after-ok
 }
 
 # Delete an entry, then Cancel: the exported keys are byte for byte what they were.
@@ -216,12 +235,7 @@ Are you sure you want to delete 'WAV_News jingle'?"
     status=$?
     expect_eq "Cuebell's exit status" "$status" 0
     export_registry "$WORK/after"
-    for part in store playout; do
-        [ -s "$WORK/before-$part.reg" ] || fail "reg export of the $part gave nothing"
-        cmp -s "$WORK/before-$part.reg" "$WORK/after-$part.reg" ||
-            fail "Cancel changed the $part: $(diff <(iconv -f UTF-16 -t UTF-8 "$WORK/before-$part.reg") \
-                <(iconv -f UTF-16 -t UTF-8 "$WORK/after-$part.reg"))"
-    done
+    expect_same_exports Cancel "$WORK/before" "$WORK/after"
 }
 
 # Studio B's table stored as REG_BINARY beside Studio A's readable one: OK saves the store
@@ -413,12 +427,63 @@ case_cancelled_editors_change_nothing() {
     driver wait-gone Cuebell >/dev/null || fail "OK did not close the dialog"
     wait_exit "$cuebell_pid" 20 >/dev/null
     export_registry "$WORK/after-cancels"
-    local part
-    for part in store playout; do
-        cmp -s "$WORK/plain-ok-$part.reg" "$WORK/after-cancels-$part.reg" ||
-            fail "a cancelled editor changed the $part: $(diff <(iconv -f UTF-16 -t UTF-8 \
-                "$WORK/plain-ok-$part.reg") <(iconv -f UTF-16 -t UTF-8 "$WORK/after-cancels-$part.reg"))"
-    done
+    expect_same_exports "a cancelled editor" "$WORK/plain-ok" "$WORK/after-cancels"
+}
+
+# A station that ran an earlier Cuebell, with only the older layout: Yes converts it once,
+# the old key stays as it was, only the table with a changed event is rewritten, the
+# program starts on the converted entries, and the next start asks nothing.
+case_converts_legacy_layout() {
+    local box status
+    seed_registry seed-legacy || fail "seeding the old layout failed"
+    start_cuebell
+    box=$(driver box 6)
+    expect_eq "conversion question" "$box" "Format converting
+The detection entries settings must be converted to the current format. After they have been converted, you will be able to edit the old settings in the previous versions of Cuebell.
+Do you want to convert them and start the Cuebell?"
+    box=$(driver box 1)
+    expect_eq "changed actions" "$box" "Format converting
+A currently invalid action was found assigned to the detection entry:
+WAV_News jingle.
+The found action will be changed to 'wait command'.
+You will have to review the Airvexa schedule(s)."
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear"
+    expect_eq "converted entries" "$(driver list Cuebell 1007)" "selected=0
+WAV_News jingle | Wait command | 
+WAV_Sport opener | Wait command | Saturday sport
+WAV_Late show | Wait command | 
+WAV_Weather bed | Wait command | "
+    driver click Cuebell 2 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the dialog"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    expect_registry_as_rules after-conversion
+
+    start_cuebell
+    driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not appear again"
+    driver no-box >/dev/null || fail "the second start showed a message box"
+    driver click Cuebell 2 >/dev/null
+    driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the dialog"
+    wait_exit "$cuebell_pid" 20 >/dev/null
+}
+
+# No to the conversion question: the program ends and nothing is written.
+case_declined_conversion_writes_nothing() {
+    local box status
+    seed_registry seed-legacy || fail "seeding the old layout failed"
+    export_registry "$WORK/before-legacy"
+    start_cuebell
+    box=$(driver box 7)
+    expect_eq "conversion question" "${box%%$'\n'*}" "Format converting"
+    wait_exit "$cuebell_pid" 20
+    status=$?
+    expect_eq "Cuebell's exit status" "$status" 0
+    driver no-box >/dev/null || fail "a second message box was shown"
+    export_registry "$WORK/after-legacy"
+    expect_same_exports No "$WORK/before-legacy" "$WORK/after-legacy"
+    "$WINE" reg query 'HKCU\Software\Quorvane\Cuebell' /reg:32 >/dev/null 2>&1 &&
+        fail "No wrote the tool settings"
 }
 
 source "$HERE/tonegate_cases.sh"
@@ -448,6 +513,8 @@ run_case "Tonegate: load with repairs and merge, delete, edit, add, OK: as the r
 run_case "Tonegate: delete then Cancel: registry unchanged" case_tonegate_cancel_writes_nothing
 run_case "Cuebell and Tonegate save the same tables in turn: each keeps the other's events" \
     case_both_tools_share_the_tables
+run_case "only the older layout, Yes: converted once as the rules say" case_converts_legacy_layout
+run_case "only the older layout, No: nothing written" case_declined_conversion_writes_nothing
 
 "$WINESERVER" -k 2>/dev/null
 echo "e2e: $passed passed, $failed failed"
