@@ -186,7 +186,7 @@ Function .onInit
         ${EndIf}
         !insertmacro UnselectSection ${SecSimulator}
         !insertmacro SetSectionFlag ${SecSimulator} ${SF_RO}
-        SectionSetText ${SecSimulator} "Board simulator (not offered: the board maker's components are installed)"
+        SectionSetText ${SecSimulator} "Board simulator (not offered: CX840 driver installed)"
     ${EndIf}
 FunctionEnd
 
@@ -204,7 +204,7 @@ Section "Uninstall"
     Delete "$INSTDIR\Uninstall.exe"
     ; Only emptied folders go: whatever else an operator keeps there stays.
     RMDir "$INSTDIR"
-    RMDir "$INSTDIR\.."
+    RMDir "$PROGRAMFILES32\${MAKER}"
     Delete "$SMPROGRAMS\${MAKER}\Cuebell.lnk"
     Delete "$SMPROGRAMS\${MAKER}\Tonegate.lnk"
     RMDir "$SMPROGRAMS\${MAKER}"
