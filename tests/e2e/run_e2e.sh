@@ -30,35 +30,11 @@ for file in "$CUEBELL" "$DRIVER" "$STANDIN" "$SIMULATOR"; do
     [ -f "$file" ] || die "$file is missing: build the tree first"
 done
 
-passed=0
-failed=0
-case_failures=()
+source "$ROOT/tests/lib/script_cases.sh"
 
 # --- helpers
 
-fail() { case_failures+=("$*"); }
-
 driver() { "$TREE_WINE" "$DRIVER" "$@" 2>/dev/null | tr -d '\r'; }
-
-# Compares a value with its expectation; the difference goes into the case's failures.
-expect_eq() {  # what, actual, expected
-    [ "$2" == "$3" ] && return 0
-    fail "$1: expected [$3], got [$2]"
-}
-
-# Waits for a background program to end; its exit status, or 124 after the time.
-wait_exit() {  # pid, seconds
-    local pid=$1 deadline=$((SECONDS + $2))
-    while kill -0 "$pid" 2>/dev/null; do
-        if [ $SECONDS -ge $deadline ]; then
-            kill "$pid" 2>/dev/null
-            wait "$pid" 2>/dev/null
-            return 124
-        fi
-        sleep 0.1
-    done
-    wait "$pid"
-}
 
 # Wine's reg import does not delete the keys a "[-KEY]" line names: they are deleted here.
 clear_seeded_keys() {
@@ -128,22 +104,15 @@ run_case() {  # name, function
     case_failures=()
     seed_registry || fail "seeding the registry failed"
     "$2"
-    if [ ${#case_failures[@]} -eq 0 ]; then
-        echo "PASS  $1"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $1"
-        printf '        %s\n' "${case_failures[@]}"
-        failed=$((failed + 1))
-        # Leave nothing running for the next case.
-        "$TREE_WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
-        kill "${cuebell_pid:-0}" "${tonegate_pid:-0}" 2>/dev/null
-        # Only the programs: a bare wait would also wait for the private X server.
-        local pid
-        for pid in "${cuebell_pid:-}" "${tonegate_pid:-}"; do
-            [ -z "$pid" ] || wait "$pid" 2>/dev/null
-        done
-    fi
+    report_case "$1" && return 0
+    # Leave nothing running for the next case.
+    "$TREE_WINE" "$DRIVER" close-class TAirMainForm >/dev/null 2>&1
+    kill "${cuebell_pid:-0}" "${tonegate_pid:-0}" 2>/dev/null
+    # Only the programs: a bare wait would also wait for the private X server.
+    local pid
+    for pid in "${cuebell_pid:-}" "${tonegate_pid:-}"; do
+        [ -z "$pid" ] || wait "$pid" 2>/dev/null
+    done
 }
 
 # --- cases

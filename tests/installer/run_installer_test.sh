@@ -20,24 +20,11 @@ for file in "$SETUP" "$DRIVER"; do
     [ -f "$file" ] || die "$file is missing: build the tree first"
 done
 
-passed=0
-failed=0
-case_failures=()
-fail() { case_failures+=("$*"); }
-expect_eq() {  # what, actual, expected
-    [ "$2" == "$3" ] || fail "$1: expected [$3], got [$2]"
-}
+source "$ROOT/tests/lib/script_cases.sh"
 run_case() {  # name, function
     case_failures=()
     "$2"
-    if [ ${#case_failures[@]} -eq 0 ]; then
-        echo "PASS  $1"
-        passed=$((passed + 1))
-    else
-        echo "FAIL  $1"
-        printf '        %s\n' "${case_failures[@]}"
-        failed=$((failed + 1))
-    fi
+    report_case "$1"
 }
 finish() {
     echo "installer: $passed passed, $failed failed"
@@ -142,7 +129,7 @@ case_installed_cuebell_starts() {
     driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not show"
     driver click Cuebell 2 >/dev/null
     driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the main dialog"
-    wait "$pid" || fail "Cuebell ended with $?"
+    wait_exit "$pid" 20 || fail "Cuebell ended with $?"
 }
 
 case_uninstall() {
