@@ -4,7 +4,7 @@
 ;   OUTFILE        the setup program to write
 ;   ICON           the programs' icon
 ;   CUEBELL_EXE    Cuebell.exe
-;   TONEGATE_EXE   Tonegate.exe (only when the tree builds it)
+;   TONEGATE_EXE   Tonegate.exe
 ;   SIMULATOR_DLL  cx840sim.dll, the board simulator (optional component)
 ;
 ; Command line: /S silent, /D=DIR target folder, /SIMULATOR selects the board simulator.
@@ -117,15 +117,11 @@ Section "Cuebell and Tonegate" SecPrograms
     SectionIn RO
     SetOutPath "$INSTDIR"
     File "/oname=Cuebell.exe" "${CUEBELL_EXE}"
-!ifdef TONEGATE_EXE
     File "/oname=Tonegate.exe" "${TONEGATE_EXE}"
-!endif
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateDirectory "$SMPROGRAMS\${MAKER}"
     CreateShortcut "$SMPROGRAMS\${MAKER}\Cuebell.lnk" "$INSTDIR\Cuebell.exe"
-!ifdef TONEGATE_EXE
     CreateShortcut "$SMPROGRAMS\${MAKER}\Tonegate.lnk" "$INSTDIR\Tonegate.exe"
-!endif
 SectionEnd
 
 Section /o "Board simulator (training and demonstration without boards)" SecSimulator

@@ -13,7 +13,6 @@ TREE=${1:-$BUILD/win32}
 CONTENTS="$TREE/installer-contents.txt"
 [ -f "$CONTENTS" ] || die "$CONTENTS is missing: build the 32-bit tree first (with nsis installed)"
 SETUP=$(head -n1 "$CONTENTS")
-mapfile -t PROGRAMS < <(tail -n +2 "$CONTENTS")
 VERSION=$(basename "$SETUP" | sed -E 's/^.*-([0-9.]+)-setup\.exe$/\1/')
 DRIVER="$TREE/e2e_driver.exe"
 for file in "$SETUP" "$DRIVER"; do
@@ -32,7 +31,7 @@ finish() {
     exit
 }
 
-echo "setup program: $(basename "$SETUP"), $(stat -c %s "$SETUP") bytes, holds ${PROGRAMS[*]}"
+echo "setup program: $(basename "$SETUP"), $(stat -c %s "$SETUP") bytes"
 choose_windows_tree
 if [ "$WIN_TREE" != win32 ]; then
     echo "this machine cannot execute 32-bit code: the setup program was built but not run"
@@ -77,13 +76,9 @@ uninstall() {
 }
 expect_programs_installed() {
     local program
-    for program in Cuebell.exe Tonegate.exe; do
-        local packaged=0 present=0 shortcut=0
-        [[ " ${PROGRAMS[*]} " == *" $program "* ]] && packaged=1
-        [ -f "$INSTALL_DIR/$program" ] && present=1
-        [ -f "$MENU_DIR/${program%.exe}.lnk" ] && shortcut=1
-        expect_eq "$program installed" $present $packaged
-        expect_eq "${program%.exe}'s Start-menu shortcut" $shortcut $packaged
+    for program in Cuebell Tonegate; do
+        [ -f "$INSTALL_DIR/$program.exe" ] || fail "$program.exe is not installed"
+        [ -f "$MENU_DIR/$program.lnk" ] || fail "$program has no Start-menu shortcut"
     done
 }
 
