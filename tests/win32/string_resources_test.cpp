@@ -136,19 +136,22 @@ TEST(StringResourcesTest, EscapesBecomeTheirCharacters) {
 
 }  // namespace
 
-// The program asks to run with the highest rights its user has: an administrator is
+// Each program asks to run with the highest rights its user has: an administrator is
 // elevated as themselves, a standard user runs as themselves. "requireAdministrator"
 // would run a standard user's session as another account, with that account's
 // HKEY_CURRENT_USER (other playout tables, other tool settings).
-TEST(ProgramManifestTest, CuebellRunsAsItsOwnUser) {
-    ResourceModule program(L"src\\cuebell\\Cuebell.exe");
-    ASSERT_NE(program.get(), nullptr) << "Cuebell.exe is not beside the test runner's tree";
-    HRSRC found = FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(found, nullptr) << "no application manifest";
-    const char* data = static_cast<const char*>(LockResource(LoadResource(program.get(), found)));
-    ASSERT_NE(data, nullptr);
-    const std::string manifest(data, SizeofResource(program.get(), found));
-    EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"highestAvailable\""),
-              std::string::npos);
-    EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
+TEST(ProgramManifestTest, BothProgramsRunAsTheirOwnUser) {
+    for (const wchar_t* path : {L"src\\cuebell\\Cuebell.exe", L"src\\tonegate\\Tonegate.exe"}) {
+        ResourceModule program(path);
+        ASSERT_NE(program.get(), nullptr) << "the program is not beside the test runner's tree";
+        HRSRC found = FindResourceW(program.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+        ASSERT_NE(found, nullptr) << "no application manifest";
+        const char* data =
+            static_cast<const char*>(LockResource(LoadResource(program.get(), found)));
+        ASSERT_NE(data, nullptr);
+        const std::string manifest(data, SizeofResource(program.get(), found));
+        EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"highestAvailable\""),
+                  std::string::npos);
+        EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
+    }
 }

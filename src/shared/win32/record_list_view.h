@@ -27,6 +27,15 @@ class CRecordListView : public CSubclassed<CListView> {
     CRecordListView(const CRecordListView&) = delete;
     CRecordListView& operator=(const CRecordListView&) = delete;
 
+    // Binds the list to the dialog's control and adds the extended styles to the ones it has.
+    bool SubclassDlgItem(HWND dialog, int controlId, DWORD extendedStyles) {
+        if (!Subclass(::GetDlgItem(dialog, controlId))) {
+            return false;
+        }
+        SetExtendedListViewStyle(extendedStyles, GetExtendedListViewStyle() | extendedStyles);
+        return true;
+    }
+
     // Deletes every column (last to first), then inserts these, each tagged with its
     // identifier. The list view keeps its first column left-aligned whatever it is given;
     // the others take laterFormat.
@@ -34,26 +43,15 @@ class CRecordListView : public CSubclassed<CListView> {
         for (int column = GetHeader().GetItemCount() - 1; column >= 0; --column) {
             DeleteColumn(column);
         }
+        cellColumns_.clear();
         for (size_t i = 0; i < columns.size(); ++i) {
             const int position = InsertColumn(static_cast<int>(i), columns[i].title,
                                               columns[i].width, i == 0 ? LVCFMT_LEFT : laterFormat);
             if (position >= 0) {
                 GetHeader().SetItemParam(position, columns[i].id);
+                cellColumns_.push_back(CellColumn{columns[i].id, position});
             }
         }
-    }
-
-    // Position of the column tagged with the identifier; -1 when there is none.
-    int FindColumn(int columnId) const {
-        const CHeader header = GetHeader();
-        const int count = header.GetItemCount();
-        for (int position = 0; position < count; ++position) {
-            LPARAM tag = 0;
-            if (header.GetItemParam(position, &tag) && tag == columnId) {
-                return position;
-            }
-        }
-        return -1;
     }
 
     // Which row a fill leaves selected: the main lists show their first record, the
@@ -121,10 +119,25 @@ class CRecordListView : public CSubclassed<CListView> {
     int RowCount() const { return records_.Count(); }
     // The selected row, -1 when none is.
     int SelectedRow() const { return GetSelectedIndex(); }
+    // With rows but none selected (a click hit empty space), the last row is selected.
+    void SelectLastWhenNoneIs() {
+        const int count = RowCount();
+        if (SelectedRow() < 0 && count > 0) {
+            SelectItem(count - 1);
+            EnsureVisible(count - 1);
+        }
+    }
 
   protected:
     // Writes the row's cells from its record.
     virtual void WriteCells(int row, const T& record) = 0;
+    // Sets every cell of the row that SetupColumns made: textOf(columnId) is its text.
+    template <class CellText>
+    void SetCellTexts(int row, CellText textOf) {
+        for (const CellColumn& column : cellColumns_) {
+            SetItemText(row, column.position, textOf(column.id));
+        }
+    }
 
     // The records in row order, for the core's commands on them. A command that takes a
     // record out hands it to DeleteRowOf.
@@ -152,6 +165,12 @@ class CRecordListView : public CSubclassed<CListView> {
         return row;
     }
 
+    // Where each column of SetupColumns went, found once rather than for every cell.
+    struct CellColumn {
+        int id;
+        int position;
+    };
+    std::vector<CellColumn> cellColumns_;
     core::OrderedRecords<T> records_;
 };
 

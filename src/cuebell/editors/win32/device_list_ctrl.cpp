@@ -4,15 +4,6 @@
 
 namespace cuebell {
 
-bool CDeviceListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
-    if (!Subclass(::GetDlgItem(dialog, controlId))) {
-        return false;
-    }
-    SetExtendedListViewStyle(LVS_EX_FULLROWSELECT,
-                             GetExtendedListViewStyle() | LVS_EX_FULLROWSELECT);
-    return true;
-}
-
 void CDeviceListCtrl::SetupDeviceColumns() {
     const RECT client = GetClientRect();
     // The rate and the interval are centred.
@@ -20,13 +11,7 @@ void CDeviceListCtrl::SetupDeviceColumns() {
 }
 
 void CDeviceListCtrl::WriteCells(int row, const DeviceInfo& device) {
-    const win32::CHeader header = GetHeader();
-    for (int position = 0; position < header.GetItemCount(); ++position) {
-        LPARAM columnId = 0;
-        if (header.GetItemParam(position, &columnId)) {
-            SetItemText(row, position, DeviceCellText(device, static_cast<int>(columnId)));
-        }
-    }
+    SetCellTexts(row, [&device](int columnId) { return DeviceCellText(device, columnId); });
 }
 
 LRESULT CDeviceListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -44,12 +29,12 @@ LRESULT CDeviceListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN: {
             // The list clears the selection on a click beside the rows; put one back.
             const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastRowIfNoneIs();
+            SelectLastWhenNoneIs();
             return result;
         }
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastRowIfNoneIs();
+            SelectLastWhenNoneIs();
             ::PostMessageW(GetParent(), kEditDeviceMessage, 0, 0);
             return result;
         }
@@ -57,12 +42,6 @@ LRESULT CDeviceListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefaultProc(message, wParam, lParam);
-}
-
-void CDeviceListCtrl::SelectLastRowIfNoneIs() {
-    if (SelectedRow() < 0 && RowCount() > 0) {
-        SelectItem(RowCount() - 1);
-    }
 }
 
 }  // namespace cuebell

@@ -27,7 +27,9 @@ class CDeviceListCtrl : public win32::CRecordListView<DeviceInfo> {
     explicit CDeviceListCtrl(DeviceListOwner& owner) : owner_(owner) {}
 
     // Binds the list to the dialog's control and switches on full-row selection.
-    bool SubclassDlgItem(HWND dialog, int controlId);
+    bool SubclassDlgItem(HWND dialog, int controlId) {
+        return CRecordListView::SubclassDlgItem(dialog, controlId, LVS_EX_FULLROWSELECT);
+    }
     // Name, rate and interval, the last two centred, sized to the list's client width.
     void SetupDeviceColumns();
 
@@ -36,8 +38,6 @@ class CDeviceListCtrl : public win32::CRecordListView<DeviceInfo> {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void SelectLastRowIfNoneIs();
-
     DeviceListOwner& owner_;
 };
 

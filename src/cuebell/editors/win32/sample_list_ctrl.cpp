@@ -7,20 +7,6 @@
 
 namespace cuebell {
 
-namespace {
-
-constexpr DWORD kExtendedStyles = LVS_EX_FULLROWSELECT;
-
-}  // namespace
-
-bool CSampleListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
-    if (!Subclass(::GetDlgItem(dialog, controlId))) {
-        return false;
-    }
-    SetExtendedListViewStyle(kExtendedStyles, GetExtendedListViewStyle() | kExtendedStyles);
-    return true;
-}
-
 void CSampleListCtrl::SetupSampleColumns() {
     const RECT client = GetClientRect();
     SetupColumns(SampleListColumns(client.right - client.left));
@@ -58,20 +44,8 @@ void CSampleListCtrl::DeleteSelected(const EntryRefs& entries, core::MessageBoxP
 }
 
 void CSampleListCtrl::WriteCells(int row, const SampleInfo& sample) {
-    for (int columnId : {kAudioFileColumn, kThresholdColumn, kOffsetColumn, kDelayColumn}) {
-        const int column = FindColumn(columnId);
-        if (column >= 0) {
-            SetItemText(row, column, SampleCellText(sample, columnId, generalThreshold_));
-        }
-    }
-}
-
-void CSampleListCtrl::SelectLastWhenNoneIs() {
-    const int count = RowCount();
-    if (SelectedRow() < 0 && count > 0) {
-        SelectItem(count - 1);
-        EnsureVisible(count - 1);
-    }
+    SetCellTexts(row,
+                 [&](int columnId) { return SampleCellText(sample, columnId, generalThreshold_); });
 }
 
 void CSampleListCtrl::OnClick(int item) {

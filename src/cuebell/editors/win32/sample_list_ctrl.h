@@ -33,7 +33,9 @@ class CSampleListCtrl : public win32::CRecordListView<SampleInfo> {
     explicit CSampleListCtrl(SampleListOwner& owner) : owner_(owner) {}
 
     // Binds the list to the dialog's control and switches on full-row selection.
-    bool SubclassDlgItem(HWND dialog, int controlId);
+    bool SubclassDlgItem(HWND dialog, int controlId) {
+        return CRecordListView::SubclassDlgItem(dialog, controlId, LVS_EX_FULLROWSELECT);
+    }
     // The general threshold, shown for samples that use it.
     void SetGeneralThreshold(int32_t threshold) { generalThreshold_ = threshold; }
     // Audio file, Delay(s), Offset(s), Threshold (%), sized to the list's client width.
@@ -59,7 +61,6 @@ class CSampleListCtrl : public win32::CRecordListView<SampleInfo> {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void SelectLastWhenNoneIs();
     void TrackCellUnderMouse(POINT point);
     void SetCellTool(int toolId, const RECT& cell);
     void FillTipText(NMTTDISPINFOW* info);

@@ -5,45 +5,16 @@
 
 namespace cuebell {
 
-namespace {
-
-constexpr DWORD kExtendedStyles = LVS_EX_FULLROWSELECT | LVS_EX_BORDERSELECT | LVS_EX_DOUBLEBUFFER;
-
-const int kColumnIds[] = {kNameColumn, kActionColumn, kCommentColumn};
-
-}  // namespace
-
 CGPIListCtrl::CGPIListCtrl(core::MessageBoxPort& boxes, GpiListOwner& owner)
     : boxes_(boxes), owner_(owner) {}
-
-bool CGPIListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
-    if (!Subclass(::GetDlgItem(dialog, controlId))) {
-        return false;
-    }
-    SetExtendedListViewStyle(kExtendedStyles, GetExtendedListViewStyle() | kExtendedStyles);
-    return true;
-}
 
 void CGPIListCtrl::SetupColumns() {
     const RECT client = GetClientRect();
     CRecordListView::SetupColumns(EntryListColumns(client.right - client.left));
-    columns_ = FindCellColumns();
-}
-
-CGPIListCtrl::ColumnPositions CGPIListCtrl::FindCellColumns() const {
-    ColumnPositions positions{};
-    for (int i = 0; i < kCellColumns; ++i) {
-        positions[i] = FindColumn(kColumnIds[i]);
-    }
-    return positions;
 }
 
 void CGPIListCtrl::WriteCells(int row, const GpiInfo& entry) {
-    for (int i = 0; i < kCellColumns; ++i) {
-        if (columns_[i] >= 0) {
-            SetItemText(row, columns_[i], EntryCellText(entry, kColumnIds[i]));
-        }
-    }
+    SetCellTexts(row, [&entry](int columnId) { return EntryCellText(entry, columnId); });
 }
 
 void CGPIListCtrl::DeleteSelectedEntry() {

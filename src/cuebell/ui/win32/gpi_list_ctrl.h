@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <array>
-
 #include "cuebell/core/entry_list_rules.h"
 #include "cuebell/model/records.h"
 #include "shared/message_box_port.h"
@@ -31,7 +29,10 @@ class CGPIListCtrl : public win32::CRecordListView<GpiInfo> {
 
     // Binds the list to the dialog's control and adds the extended styles full-row
     // select, border select and double buffering to the ones it has.
-    bool SubclassDlgItem(HWND dialog, int controlId);
+    bool SubclassDlgItem(HWND dialog, int controlId) {
+        return CRecordListView::SubclassDlgItem(
+            dialog, controlId, LVS_EX_FULLROWSELECT | LVS_EX_BORDERSELECT | LVS_EX_DOUBLEBUFFER);
+    }
 
     // Deletes every column, then inserts Name, Action and Comment, each header item
     // tagged with its column identifier.
@@ -53,16 +54,8 @@ class CGPIListCtrl : public win32::CRecordListView<GpiInfo> {
     void WriteCells(int row, const GpiInfo& entry) override;
 
   private:
-    // The columns of the name, the action and the comment, in this order.
-    static constexpr int kCellColumns = 3;
-    using ColumnPositions = std::array<int, kCellColumns>;
-    ColumnPositions FindCellColumns() const;
-
     core::MessageBoxPort& boxes_;
     GpiListOwner& owner_;
-    // Where the cells go, looked up by identifier once the columns are set up rather than
-    // for every cell.
-    ColumnPositions columns_{-1, -1, -1};
 };
 
 }  // namespace cuebell

@@ -4,58 +4,21 @@
 
 namespace tonegate {
 
-namespace {
-
-constexpr DWORD kExtendedStyles = LVS_EX_FULLROWSELECT;
-
-const int kColumnIds[] = {kNameColumn, kActionColumn, kCommentColumn};
-
-}  // namespace
-
 CTaskListCtrl::CTaskListCtrl(core::MessageBoxPort& boxes, TaskListOwner& owner)
     : boxes_(boxes), owner_(owner) {}
-
-bool CTaskListCtrl::SubclassDlgItem(HWND dialog, int controlId) {
-    if (!Subclass(::GetDlgItem(dialog, controlId))) {
-        return false;
-    }
-    SetExtendedListViewStyle(kExtendedStyles, GetExtendedListViewStyle() | kExtendedStyles);
-    return true;
-}
 
 void CTaskListCtrl::SetupColumns() {
     const RECT client = GetClientRect();
     CRecordListView::SetupColumns(SignalListColumns(client.right - client.left));
-    // Where the cells go, looked up by identifier once rather than for every cell.
-    for (int i = 0; i < kCellColumns; ++i) {
-        columns_[i] = FindColumn(kColumnIds[i]);
-    }
 }
 
 void CTaskListCtrl::WriteCells(int row, const CDTMFTaskInfo& signal) {
-    for (int i = 0; i < kCellColumns; ++i) {
-        if (columns_[i] >= 0) {
-            SetItemText(row, columns_[i], SignalCellText(signal, kColumnIds[i]));
-        }
-    }
+    SetCellTexts(row, [&signal](int columnId) { return SignalCellText(signal, columnId); });
 }
 
 SignalRefs CTaskListCtrl::SignalsInListOrder() const {
     const std::vector<CDTMFTaskInfo*> rows = RecordsInOrder();
     return SignalRefs(rows.begin(), rows.end());
-}
-
-void CTaskListCtrl::KeepSelection() {
-    const int count = RowCount();
-    if (SelectedRow() < 0 && count > 0) {
-        SelectItem(count - 1);
-        EnsureVisible(count - 1);
-    }
-}
-
-void CTaskListCtrl::RequestEdit() {
-    KeepSelection();
-    PostToParent(kEditSignalRequest);
 }
 
 void CTaskListCtrl::PostToParent(UINT request) {
@@ -79,12 +42,29 @@ void CTaskListCtrl::DeleteSelectedSignal() {
 }
 
 LRESULT CTaskListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN) {
-        if (wParam == VK_INSERT) {
-            PostToParent(kAddSignalRequest);
-        } else if (wParam == VK_DELETE) {
-            DeleteSelectedSignal();
+    switch (message) {
+        case WM_KEYDOWN:
+            if (wParam == VK_INSERT) {
+                PostToParent(kAddSignalRequest);
+            } else if (wParam == VK_DELETE) {
+                DeleteSelectedSignal();
+            }
+            break;
+        case WM_LBUTTONDOWN: {
+            // The list clears the selection on a click beside the rows; put one back.
+            const LRESULT result = DefaultProc(message, wParam, lParam);
+            SelectLastWhenNoneIs();
+            return result;
         }
+        case WM_LBUTTONDBLCLK: {
+            // Also beside the rows: the dialog then refuses an empty list.
+            const LRESULT result = DefaultProc(message, wParam, lParam);
+            SelectLastWhenNoneIs();
+            PostToParent(kEditSignalRequest);
+            return result;
+        }
+        default:
+            break;
     }
     return DefaultProc(message, wParam, lParam);
 }

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -34,8 +33,10 @@ class CTaskListCtrl : public win32::CRecordListView<CDTMFTaskInfo> {
   public:
     CTaskListCtrl(core::MessageBoxPort& boxes, TaskListOwner& owner);
 
-    // Binds the list to the dialog's control and adds the extended style full-row select.
-    bool SubclassDlgItem(HWND dialog, int controlId);
+    // Binds the list to the dialog's control and switches on full-row selection.
+    bool SubclassDlgItem(HWND dialog, int controlId) {
+        return CRecordListView::SubclassDlgItem(dialog, controlId, LVS_EX_FULLROWSELECT);
+    }
     // Deletes every column, then inserts Name, Action and Comment, each header item
     // tagged with its column identifier.
     void SetupColumns();
@@ -43,11 +44,6 @@ class CTaskListCtrl : public win32::CRecordListView<CDTMFTaskInfo> {
     // selects the first row.
     void FillList(SignalList signals) { FillRows(std::move(signals)); }
 
-    // After a click or double click: with rows but none selected (the click hit empty
-    // space), the last row is selected.
-    void KeepSelection();
-    // A double click: keeps a selection, then asks the dialog to edit the selected signal.
-    void RequestEdit();
     // The delete command: refuses on an empty list or without a selection, otherwise asks
     // and, on Yes, deletes the selected signal and selects the row that takes its place.
     void DeleteSelectedSignal();
@@ -66,10 +62,6 @@ class CTaskListCtrl : public win32::CRecordListView<CDTMFTaskInfo> {
 
   private:
     void PostToParent(UINT request);
-
-    // The columns of the name, the action and the comment, in this order.
-    static constexpr int kCellColumns = 3;
-    std::array<int, kCellColumns> columns_{-1, -1, -1};
 
     core::MessageBoxPort& boxes_;
     TaskListOwner& owner_;

@@ -147,12 +147,6 @@ bool CTonegateDlg::OnNotify(int id, NMHDR* header, LRESULT*) {
                 RebuildDescription();
             }
             return false;
-        case NM_CLICK:
-            list_.KeepSelection();
-            return false;
-        case NM_DBLCLK:
-            list_.RequestEdit();
-            return false;
         default:
             return false;
     }
