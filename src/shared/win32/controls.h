@@ -61,6 +61,13 @@ class CListView : public CWindow {
     bool SetCheckState(int item, bool checked);
 };
 
+// True when a list view's item-changed notification says an item's selection changed
+// (the list also reports every cell text it is given).
+inline bool SelectionChanged(const NMLISTVIEW& change) {
+    return (change.uChanged & LVIF_STATE) != 0 &&
+           ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0;
+}
+
 class CComboBox : public CWindow {
   public:
     using CWindow::CWindow;

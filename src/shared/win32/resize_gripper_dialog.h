@@ -39,6 +39,13 @@ class CGripperCtrl : public CWindow {
     HWND dialog_ = nullptr;
 };
 
+// One row of a dialog's table of the controls that follow its size.
+struct ControlAnchor {
+    int id;
+    core::AnchorPosition position;
+    core::AnchorSize size;
+};
+
 class CResizeGripperDialog : public CDialog {
   public:
     CResizeGripperDialog() = default;
@@ -66,6 +73,13 @@ class CResizeGripperDialog : public CDialog {
     // A control that does not exist is not anchored.
     void AddAnchor(HWND control, core::AnchorPosition position, core::AnchorSize size);
     void AddAnchor(int controlId, core::AnchorPosition position, core::AnchorSize size);
+    // A dialog's table of anchored controls, registered in its order.
+    template <size_t N>
+    void AddAnchors(const ControlAnchor (&anchors)[N]) {
+        for (const ControlAnchor& anchor : anchors) {
+            AddAnchor(anchor.id, anchor.position, anchor.size);
+        }
+    }
     // Takes every anchor's size and distances, makes the current window size the minimum
     // and starts following size changes.
     void InitLayout();

@@ -21,14 +21,9 @@ namespace {
 
 using core::AnchorPosition;
 using core::AnchorSize;
+using win32::ControlAnchor;
 
 // The controls that follow the dialog's size, in the order they are registered.
-struct ControlAnchor {
-    int id;
-    AnchorPosition position;
-    AnchorSize size;
-};
-
 const ControlAnchor kAnchorsBeforeList[] = {
     {IDC_ENTRY_GROUP, AnchorPosition::TopRight, AnchorSize::KeepSize},
 };
@@ -45,11 +40,6 @@ const ControlAnchor kAnchorsAfterList[] = {
     {IDC_DESCRIPTION_LABEL, AnchorPosition::BottomLeft, AnchorSize::KeepSize},
     {IDC_DESCRIPTION, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
 };
-
-bool SelectionChanged(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) != 0 &&
-           ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0;
-}
 
 }  // namespace
 
@@ -86,13 +76,9 @@ bool CCuebellDlg::OnInitDialog() {
 
 void CCuebellDlg::RegisterAnchors() {
     AddGripper();
-    for (const ControlAnchor& anchor : kAnchorsBeforeList) {
-        AddAnchor(anchor.id, anchor.position, anchor.size);
-    }
+    AddAnchors(kAnchorsBeforeList);
     AddAnchor(list_.GetHwnd(), AnchorPosition::TopLeft, AnchorSize::StretchBoth);
-    for (const ControlAnchor& anchor : kAnchorsAfterList) {
-        AddAnchor(anchor.id, anchor.position, anchor.size);
-    }
+    AddAnchors(kAnchorsAfterList);
     InitLayout();
 }
 
@@ -159,7 +145,7 @@ bool CCuebellDlg::OnNotify(int id, NMHDR* header, LRESULT*) {
         case LVN_ITEMCHANGED:
             // The description shows the selected entry: only a change of the selection can
             // change it (the list also reports every cell text it is given).
-            if (SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
+            if (win32::SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
                 RebuildDescription();
             }
             return false;

@@ -18,15 +18,10 @@ namespace {
 
 using core::AnchorPosition;
 using core::AnchorSize;
+using win32::ControlAnchor;
 
 // The controls that follow the dialog's size, in the order they are registered (the list
 // comes first).
-struct ControlAnchor {
-    int id;
-    AnchorPosition position;
-    AnchorSize size;
-};
-
 const ControlAnchor kAnchorsAfterList[] = {
     {IDC_ADD_SIGNAL, AnchorPosition::TopRight, AnchorSize::KeepSize},
     {IDC_EDIT_SIGNAL, AnchorPosition::TopRight, AnchorSize::KeepSize},
@@ -37,11 +32,6 @@ const ControlAnchor kAnchorsAfterList[] = {
     {IDC_DESCRIPTION_LABEL, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
     {IDC_DESCRIPTION, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
 };
-
-bool SelectionChanged(const NMLISTVIEW& change) {
-    return (change.uChanged & LVIF_STATE) != 0 &&
-           ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0;
-}
 
 }  // namespace
 
@@ -77,9 +67,7 @@ bool CTonegateDlg::OnInitDialog() {
 void CTonegateDlg::RegisterAnchors() {
     AddGripper();
     AddAnchor(list_.GetHwnd(), AnchorPosition::TopLeft, AnchorSize::StretchBoth);
-    for (const ControlAnchor& anchor : kAnchorsAfterList) {
-        AddAnchor(anchor.id, anchor.position, anchor.size);
-    }
+    AddAnchors(kAnchorsAfterList);
     InitLayout();
 }
 
@@ -143,7 +131,7 @@ bool CTonegateDlg::OnNotify(int id, NMHDR* header, LRESULT*) {
         case LVN_ITEMCHANGED:
             // The description shows the selected signal: only a change of the selection
             // can change it (the list also reports every cell text it is given).
-            if (SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
+            if (win32::SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
                 RebuildDescription();
             }
             return false;
