@@ -16,6 +16,7 @@
 #include "controls.h"
 #include "shared/list_column.h"
 #include "shared/ordered_records.h"
+#include "shared/record_delete.h"
 #include "subclass.h"
 
 namespace win32 {
@@ -148,6 +149,19 @@ class CRecordListView : public CSubclassed<CListView> {
         if (removed) {
             DeleteItem(row);
         }
+    }
+    // Carries out a delete command's outcome: removes the deleted record's row, frees the
+    // record and selects the row the command chose. False when nothing was deleted.
+    bool ApplyDelete(core::DeleteOutcome<T> deleted) {
+        if (!deleted.removed) {
+            return false;
+        }
+        DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
+        if (deleted.rowToSelect >= 0) {
+            SelectItem(deleted.rowToSelect);
+            EnsureVisible(deleted.rowToSelect);
+        }
+        return true;
     }
 
   private:

@@ -31,15 +31,9 @@ void CSampleListCtrl::DeleteSelected(const EntryRefs& entries, core::MessageBoxP
                                      core::WindowHandle owner) {
     core::DeleteOutcome<SampleInfo> deleted =
         DeleteSelectedSample(Records(), SelectedRow(), entries, boxes, owner);
-    if (!deleted.removed) {
-        return;
-    }
-    DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
-    // The cell under the mouse may now show another row.
-    SetCellTool(0, RECT{});
-    if (deleted.rowToSelect >= 0) {
-        SelectItem(deleted.rowToSelect);
-        EnsureVisible(deleted.rowToSelect);
+    if (ApplyDelete(std::move(deleted))) {
+        // The cell under the mouse may now show another row.
+        SetCellTool(0, RECT{});
     }
 }
 

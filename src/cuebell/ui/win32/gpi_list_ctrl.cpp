@@ -21,13 +21,8 @@ void CGPIListCtrl::DeleteSelectedEntry() {
     const int selected = SelectedRow();
     core::DeleteOutcome<GpiInfo> deleted = cuebell::DeleteSelectedEntry(
         Records(), selected, boxes_, reinterpret_cast<core::WindowHandle>(GetHwnd()), owner_);
-    if (!deleted.removed) {
+    if (!ApplyDelete(std::move(deleted))) {
         return;
-    }
-    DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
-    if (deleted.rowToSelect >= 0) {
-        SelectItem(deleted.rowToSelect);
-        EnsureVisible(deleted.rowToSelect);
     }
     // With no row left no selection changes, and the description must not go on
     // describing the deleted entry.

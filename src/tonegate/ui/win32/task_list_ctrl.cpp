@@ -28,13 +28,8 @@ void CTaskListCtrl::PostToParent(UINT request) {
 void CTaskListCtrl::DeleteSelectedSignal() {
     core::DeleteOutcome<CDTMFTaskInfo> deleted = tonegate::DeleteSelectedSignal(
         Records(), SelectedRow(), boxes_, reinterpret_cast<core::WindowHandle>(GetHwnd()));
-    if (!deleted.removed) {
+    if (!ApplyDelete(std::move(deleted))) {
         return;
-    }
-    DeleteRowOf(std::move(deleted.removed), deleted.removedRow);
-    if (deleted.rowToSelect >= 0) {
-        SelectItem(deleted.rowToSelect);
-        EnsureVisible(deleted.rowToSelect);
     }
     // With no row left no selection changes, and the description must not go on
     // describing the deleted signal.
