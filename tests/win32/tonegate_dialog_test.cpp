@@ -187,6 +187,27 @@ TEST_F(TonegateDialogTest, DoubleClickOnEmptyListThenCancel) {
     EXPECT_EQ(station.Table(L"Studio"), studioBefore);
 }
 
+// Deleting the one signal leaves no row to select: the description must not go on
+// describing the deleted signal (a list view need not report the selection going with
+// its row; Wine's does, so here this guards the outcome rather than the list's call).
+TEST_F(TonegateDialogTest, DeletingTheLastSignalEmptiesTheDescription) {
+    Put(station.memory, kDtmf, L"TriggersCount", L"1");
+    std::wstring before, after;
+    const DialogRun run = Run([&](DialogDriver& driver) {
+        const HWND dialog = driver.WaitForDialog(L"Tonegate");
+        if (dialog == nullptr) {
+            return;
+        }
+        before = driver.Text(::GetDlgItem(dialog, IDC_DESCRIPTION));
+        driver.ClickAndWait(dialog, IDC_DELETE_SIGNAL);  // the question is answered Yes
+        after = driver.Text(::GetDlgItem(dialog, IDC_DESCRIPTION));
+        driver.Click(dialog, IDCANCEL);
+    });
+    ASSERT_TRUE(run.failures.empty()) << cuebelltest::Describe(run.failures);
+    EXPECT_EQ(before, kNewsDescription);
+    EXPECT_EQ(after, L"");
+}
+
 // Without boards the program ends before the window is shown, and writes no signal.
 TEST_F(TonegateDialogTest, StartWithoutBoardsEndsTheProgram) {
     station.driver.boardRates = {};
