@@ -9,10 +9,11 @@ Usage: station_config.py demo|large|large4|empty OUTPUT.reg [--wav-folder 'C:\\J
   demo   three jingles, four devices on two boards, four entries, three cue-tone signals,
          a playout instance per board whose event tables hold both tools' events and
          other owners' ones
-  large  1,000 samples, 100 devices, 1,000 entries and two playout instances with 1,000
-         events each, on two boards (start-up benchmark)
+  large  1,000 samples, 100 devices, 1,000 entries, 1,000 cue-tone signals and two playout
+         instances with 1,000 events each, on two boards (start-up benchmark)
   large4 the large configuration four times over: 4,000 samples, 400 devices, 4,000
-         entries, two instances of 4,000 events (does a cost grow with the size?)
+         entries, 4,000 signals, two instances of 4,000 events (does a cost grow with the
+         size?)
   empty  no configuration at all, two boards
 """
 
@@ -124,13 +125,20 @@ def large(reg, wav_folder, scale=1):
     entries = [("WAV_Entry %04d" % n, n % len(devices), "%d %d" % (n, (n + 1) % count))
                for n in range(count)]
     store(reg, samples, devices, entries)
+    # Tonegate's signals, alternately on boards 1 and 2; each has its event on its board.
+    cues = [("DTMF_Cue %04d" % n, "CX840 Input %d B%d" % (1 + n % 3, 1 + n % 2), "1D62", "50",
+             "40", "20", "0", "RIGHT") for n in range(count)]
+    signals(reg, cues)
     instances = []
     for board in (1, 2):
         own = [(101, 0, 500, name, "Comment of " + name)
                for name, device, _ in entries if 1 + device // 3 == board]
-        foreign = [(7, 3, 250, "DTMF_Cue %04d" % n, "Foreign event %d" % n)
-                   for n in range(count - len(own))]
-        instances.append(("Studio %d" % board, "CX840 Play %d" % board, own + foreign))
+        tones = [(101, 0, 500, cue[0], "Cue event %d" % n)
+                 for n, cue in enumerate(cues) if 1 + n % 2 == board]
+        # Every table holds as many events as the configuration has entries.
+        others = [(7, 3, 250, "Door %04d" % n, "Foreign event %d" % n)
+                  for n in range(count - len(own) - len(tones))]
+        instances.append(("Studio %d" % board, "CX840 Play %d" % board, own + tones + others))
     playout(reg, instances)
 
 

@@ -2,20 +2,21 @@
 # measure (the shipped one where this machine runs 32-bit code, or the one named), a
 # private prefix with the board simulator, a private X server, and one long-lived Windows
 # process that keeps Wine's services warm, as on a running station.
-# Usage: start_bench PREFIX_NAME [BUILD_TREE]; sets TREE, TREE_WINE, CUEBELL, DRIVER and
-# BENCH_PREFIX.
+# Usage: start_bench PREFIX_NAME [BUILD_TREE]; sets TREE, TREE_WINE, CUEBELL, TONEGATE,
+# DRIVER and BENCH_PREFIX.
 
 start_bench() {  # prefix name, [build tree]
     choose_windows_tree
     TREE=${2:-$BUILD/$WIN_TREE}
     TREE_WINE=$(loader_for_tree "$TREE")
     CUEBELL="$TREE/src/cuebell/Cuebell.exe"
+    TONEGATE="$TREE/src/tonegate/Tonegate.exe"
     DRIVER="$TREE/e2e_driver.exe"
     local simulator="$TREE/simulator/cx840sim.dll"
     [ -f "$simulator" ] || simulator="$TREE/cx840sim.dll"
     BENCH_PREFIX="$BUILD/wine/$1"
     local file
-    for file in "$CUEBELL" "$DRIVER" "$simulator"; do
+    for file in "$CUEBELL" "$TONEGATE" "$DRIVER" "$simulator"; do
         [ -f "$file" ] || die "$file is missing: build the tree first"
     done
 

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Start-up benchmark of Cuebell (not a test): the time from starting the program to its
-# main dialog shown with every entry in the list, for an empty configuration, a large one
-# (1,000 samples, 100 devices, 1,000 entries, two playout instances with 1,000 events each)
-# and one four times larger, under Wine with the board simulator's two boards. Beside each
-# configuration the floor is measured in the same prefix: a bare reader that opens every key
-# of the same trees and reads every value once (under Wine each registry call is a round
-# trip to the registry server). The start-up's extra cost over the empty start, divided by
-# the floor, says how much more than the least possible the start-up reads.
+# Start-up and OK benchmark of Cuebell and Tonegate (not a test). Start-up: the time from
+# starting the program to its main dialog shown with every record in the list; OK: the time
+# from pressing OK to the end of the program's process, after it has saved. Measured for an
+# empty configuration, a large one (1,000 samples, 100 devices, 1,000 entries, 1,000
+# cue-tone signals, two playout instances with 1,000 events each) and one four times
+# larger, under Wine with the board simulator's two boards.
+#
+# Beside each configuration the floors are measured in the same prefix: a bare reader that
+# opens every key of the trees the program reads and reads every value once, and a bare
+# writer that opens every key of those trees once and sets every value once (under Wine
+# each registry call is a round trip to the registry server). The program's extra cost over
+# the empty configuration, divided by the floor, says how much more than the least possible
+# it pays for the configuration; the same ratio on the larger configuration says that no
+# cost grows faster than the configuration.
 #
 # Usage: tests/bench/startup_bench.sh [RUNS] [BUILD_TREE]   (defaults: 5, and the shipped
 # build/win32 where this machine runs 32-bit code, else build/win64)
@@ -17,48 +23,72 @@ RUNS=${1:-5}
 source "$(dirname "$0")/bench_setup.sh"
 start_bench bench "${2:-}"
 
-# The median of the floor on the configuration now in the registry, in milliseconds.
-floor_median() {
-    local times=() ms
-    for _ in $(seq 1 "$RUNS"); do
-        "$TREE_WINE" "$DRIVER" registry-floor 'HKLM\Software\Quorvane\Sigvault' \
-            'HKCU\Software\Brenmark\Halvex\Skyvant' 'HKCU\Software\Quorvane\Cuebell' \
-            >"$BENCH_PREFIX/floor.txt" 2>/dev/null || die "the floor reader failed"
-        ms=$(head -n1 "$BENCH_PREFIX/floor.txt" | tr -d '\r')
-        [[ "$ms" =~ ^[0-9]+$ ]] || die "floor: $ms"
-        times+=("$ms")
-    done
-    echo "$(printf '%s\n' "${times[@]}" | median) ms ($(sed -n 2p "$BENCH_PREFIX/floor.txt" | tr -d '\r'))"
+SIGVAULT='HKLM\Software\Quorvane\Sigvault'
+PLAYOUT='HKCU\Software\Brenmark\Halvex\Skyvant'
+CUEBELL_TREES=("$SIGVAULT\\Wave_2.0" "$PLAYOUT" 'HKCU\Software\Quorvane\Cuebell')
+TONEGATE_TREES=("$SIGVAULT\\DTMF" "$PLAYOUT" 'HKCU\Software\Quorvane\Tonegate')
+
+# The driver's measurement with its output in a file, not a pipe (a program it starts
+# inherits the output and keeps it open); prints the milliseconds, or fails.
+timed() {
+    "$TREE_WINE" "$DRIVER" "$@" >"$BENCH_PREFIX/time.txt" 2>/dev/null || true
+    local ms
+    ms=$(head -n1 "$BENCH_PREFIX/time.txt" | tr -d '\r')
+    [[ "$ms" =~ ^[0-9]+$ ]] || die "$1 $2: $ms"
+    echo "$ms"
 }
 
-declare -A startup
-bench() {  # config name, rows expected
+# The median of a floor command on the trees, with what it covered: "MS (N keys, M values)".
+floor_median() {  # driver command, trees...
+    local times=()
+    for _ in $(seq 1 "$RUNS"); do
+        times+=("$(timed "$@")")
+    done
+    echo "$(printf '%s\n' "${times[@]}" | median) ms ($(sed -n 2p "$BENCH_PREFIX/time.txt" | tr -d '\r'))"
+}
+
+load_config() {  # config name
     python3 "$ROOT/scripts/lib/station_config.py" "$1" "$BENCH_PREFIX/drive_c/$1.reg" --wav-folder 'C:\Bench'
     "$WINE" reg import "C:\\$1.reg" /reg:32 >/dev/null 2>&1 || die "reg import of $1 failed"
-    local times=() ms
-    for _ in $(seq 1 "$RUNS"); do
-        # Into a file, not a pipe: the program started inherits the output and keeps it open.
-        "$TREE_WINE" "$DRIVER" launch-time "$(winpath "$CUEBELL")" Cuebell 1007 "$2" 300000 \
-            >"$BENCH_PREFIX/launch-time.txt" 2>/dev/null || true
-        ms=$(tr -d '\r' <"$BENCH_PREFIX/launch-time.txt")
-        [[ "$ms" =~ ^[0-9]+$ ]] || die "$1: $ms"
-        times+=("$ms")
-        "$TREE_WINE" "$DRIVER" click Cuebell 2 >/dev/null
-        "$TREE_WINE" "$DRIVER" wait-gone Cuebell 30000 >/dev/null
-        sleep 0.5  # let the process end
-    done
-    startup[$1]=$(printf '%s\n' "${times[@]}" | median)
-    printf '%-7s configuration (%4d entries): median %5d ms   runs: %s\n' "$1" "$2" \
-        "${startup[$1]}" "${times[*]}"
-    [ "$1" != empty ] || return 0
-    local floor floor_ms
-    floor=$(floor_median)
-    floor_ms=${floor%% *}
-    awk -v s="${startup[$1]}" -v e="${startup[empty]}" -v f="$floor_ms" -v c="$1" -v d="$floor" \
-        'BEGIN { printf "%-7s floor: median %s; extra start-up over the empty one: %d ms = %.2f x the floor\n", c, d, s - e, (f > 0 ? (s - e) / f : 0) }'
 }
 
-echo "Cuebell start-up to the filled main dialog, $RUNS runs each ($(basename "$TREE") build, Wine $("$WINE" --version))"
-bench empty 0
-bench large 1000
-bench large4 4000
+# Prints "NAME: median X ms; extra over the empty configuration Y ms = R x the floor F".
+ratio_line() {  # label, median, empty median, floor text
+    awk -v l="$1" -v s="$2" -v e="$3" -v d="$4" 'BEGIN {
+        split(d, f, " ");
+        printf "  %-22s median %5d ms; extra %5d ms = %.2f x the floor of %s\n", l, s, s - e,
+               (f[1] > 0 ? (s - e) / f[1] : 0), d }'
+}
+
+declare -A medians
+bench() {  # program, exe, caption, list id, config, rows, floor trees...
+    local program=$1 exe=$2 caption=$3 list=$4 config=$5 rows=$6
+    shift 6
+    load_config "$config"
+    local starts=() oks=()
+    for _ in $(seq 1 "$RUNS"); do
+        starts+=("$(timed launch-time "$(winpath "$exe")" "$caption" "$list" "$rows" 300000)")
+        # OK saves what was loaded: the configuration stays as it is for the next run.
+        oks+=("$(timed exit-time "$caption" 1 300000)")
+        sleep 0.5
+    done
+    medians[$program-$config-start]=$(printf '%s\n' "${starts[@]}" | median)
+    medians[$program-$config-ok]=$(printf '%s\n' "${oks[@]}" | median)
+    echo "$program, $config configuration ($rows rows); runs: start-up ${starts[*]}; OK ${oks[*]}"
+    if [ "$config" = empty ]; then
+        printf '  start-up median %d ms; OK median %d ms\n' "${medians[$program-$config-start]}" \
+            "${medians[$program-$config-ok]}"
+        return 0
+    fi
+    ratio_line start-up "${medians[$program-$config-start]}" "${medians[$program-empty-start]}" \
+        "$(floor_median registry-floor "$@")"
+    ratio_line OK "${medians[$program-$config-ok]}" "${medians[$program-empty-ok]}" \
+        "$(floor_median registry-write-floor "$@")"
+}
+
+echo "Start-up to the filled main dialog and OK to the process' end, $RUNS runs each" \
+    "($(basename "$TREE") build, Wine $("$WINE" --version))"
+for config in empty:0 large:1000 large4:4000; do
+    bench cuebell "$CUEBELL" Cuebell 1007 "${config%%:*}" "${config##*:}" "${CUEBELL_TREES[@]}"
+    bench tonegate "$TONEGATE" Tonegate 1000 "${config%%:*}" "${config##*:}" "${TONEGATE_TREES[@]}"
+done

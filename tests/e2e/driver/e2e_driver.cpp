@@ -33,8 +33,13 @@
 //                                    dialog OPENED shows ROWS rows in list ID
 //   close-time CAPTION BUTTON [MS]   press the button and print the milliseconds until the
 //                                    dialog is gone
+//   exit-time CAPTION BUTTON [MS]    press the button and print the milliseconds until the
+//                                    dialog's process has ended
 //   registry-floor PATH...           open every key of the trees, read every value once,
 //                                    print the milliseconds it took, the keys and the values
+//   registry-write-floor PATH...     read the trees, then open every key once and set every
+//                                    value once as it was; print the milliseconds of the
+//                                    writes, the keys and the values
 #include <windows.h>
 
 #include <commctrl.h>
@@ -45,6 +50,7 @@
 
 #include "registry_dump.h"
 #include "registry_floor.h"
+#include "registry_write_floor.h"
 #include "remote_list_view.h"
 
 namespace {
@@ -492,6 +498,29 @@ int CloseTime(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int ExitTime(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(dialog, &processId);
+    HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (process == nullptr) {
+        return Fail(L"cannot wait for the process of \"" + args[0] + L"\"");
+    }
+    const Stopwatch stopwatch;
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(Number(args[1]), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, Number(args[1]))));
+    const bool ended = ::WaitForSingleObject(process, TimeoutArg(args, 2)) == WAIT_OBJECT_0;
+    ::CloseHandle(process);
+    if (!ended) {
+        return Fail(L"the process of \"" + args[0] + L"\" is still running");
+    }
+    stopwatch.PrintElapsed();
+    return 0;
+}
+
 int RegistryFloor(const std::vector<std::wstring>& args) {
     e2e::FloorCount count;
     const Stopwatch stopwatch;
@@ -499,6 +528,23 @@ int RegistryFloor(const std::vector<std::wstring>& args) {
         if (!e2e::ReadRegistryFloor(path, &count)) {
             return Fail(L"unknown root in " + path);
         }
+    }
+    stopwatch.PrintElapsed();
+    Print(std::to_wstring(count.keys) + L" keys, " + std::to_wstring(count.values) + L" values");
+    return 0;
+}
+
+int RegistryWriteFloor(const std::vector<std::wstring>& args) {
+    std::vector<e2e::FloorTree> trees(args.size());
+    for (size_t n = 0; n < args.size(); ++n) {
+        if (!e2e::ReadFloorTree(args[n], &trees[n])) {
+            return Fail(L"unknown root in " + args[n]);
+        }
+    }
+    e2e::FloorCount count;
+    const Stopwatch stopwatch;
+    for (size_t n = 0; n < args.size(); ++n) {
+        e2e::WriteFloorTree(args[n], trees[n], &count);
     }
     stopwatch.PrintElapsed();
     Print(std::to_wstring(count.keys) + L" keys, " + std::to_wstring(count.values) + L" values");
@@ -535,7 +581,9 @@ const Command kCommands[] = {
     {L"launch-time", 4, LaunchTime},
     {L"open-time", 5, OpenTime},
     {L"close-time", 2, CloseTime},
+    {L"exit-time", 2, ExitTime},
     {L"registry-floor", 1, RegistryFloor},
+    {L"registry-write-floor", 1, RegistryWriteFloor},
 };
 
 }  // namespace
