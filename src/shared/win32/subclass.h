@@ -1,7 +1,9 @@
 // Subclassing a control so that its own key and mouse handling can run before the
 // control's: CSubclassed<CListView> is a list view whose messages first reach OnMessage.
 // The subclass ends when the window is destroyed or the object goes away, whichever is
-// first. No C++ exception leaves the window procedure.
+// first. No C++ exception leaves the window procedure. Several hooks may share a window:
+// the last installed sees a message first, and its default handling passes it to the one
+// installed before it.
 #pragma once
 
 #include <windows.h>
@@ -31,8 +33,9 @@ class CSubclassHook {
     virtual void OnHookRemoved() {}
 
   private:
-    static LRESULT CALLBACK HookProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR refData);
+    friend class CHookChain;
+    // Runs the hook's handler for one message (nested calls keep their own record).
+    LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hooked_ = nullptr;
     bool defaultCalled_ = false;
