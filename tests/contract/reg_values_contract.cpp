@@ -77,6 +77,43 @@ TEST_P(RegValuesContractTest, TheWholeReaderReadsLongValuesCompletely) {
     EXPECT_EQ(core::ReadRegString(Key(), L"V"), L"");
 }
 
+// Values around the size of the Windows registry's first read of a value (2,048 bytes):
+// the readers' rules hold whether a value came in one read or two.
+struct FirstReadCase {
+    const char* label;
+    uint32_t type;
+    Bytes data;
+    std::wstring whole;  // what the whole reader gives; the 520-character reader gives ""
+};
+
+TEST_P(RegValuesContractTest, ValuesAroundTheFirstReadKeepTheReadersRules) {
+    const std::wstring fits(1023, L'q');
+    const std::wstring over(1024, L'q');
+    const std::vector<FirstReadCase> cases = {
+        {"2,048 bytes with the terminator", core::kRegSz, Text(fits), fits},
+        {"2,050 bytes with the terminator", core::kRegSz, Text(over), over},
+        {"expandable, 2,050 bytes", core::kRegExpandSz, Text(over), over},
+        {"2,048 bytes without a terminator", core::kRegSz, Text(over, false), L""},
+        {"2,050 bytes without a terminator", core::kRegSz, Text(over + L"q", false), L""},
+        {"2,051 bytes", core::kRegSz,
+         [&] {
+             Bytes odd = Text(over);
+             odd.insert(odd.begin(), 'q');
+             return odd;
+         }(),
+         L""},
+        {"binary text of 2,050 bytes", core::kRegBinary, Text(over), L""},
+        {"multi-string of 2,052 bytes", core::kRegMultiSz, Text(over + L'\0'), L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Store(c.type, c.data);
+        EXPECT_EQ(core::ReadRegStringWhole(Key(), L"V"), c.whole);
+        EXPECT_EQ(core::ReadRegString(Key(), L"V"), L"");
+        EXPECT_EQ(core::ReadRegInt(Key(), L"V", 77), 77);
+    }
+}
+
 struct UnreadableCase {
     const char* label;
     uint32_t type;
