@@ -26,4 +26,28 @@ void RemoveRepeatedEvents(PlayoutInstance* instance, const std::wstring& name, i
     }
 }
 
+void EventNameIndex::Rebuild(const PlayoutInstance& instance) {
+    names_.clear();
+    for (size_t i = 0; i < instance.Events.size(); ++i) {
+        Occurrence& seen = names_[instance.Events[i].Name];
+        if (seen.count++ == 0) {
+            seen.first = static_cast<int>(i);
+        }
+    }
+}
+
+const EventNameIndex::Occurrence* EventNameIndex::Find(const std::wstring& name) const {
+    const auto found = names_.find(name);
+    return found != names_.end() ? &found->second : nullptr;
+}
+
+std::vector<EventNameIndex> IndexEventNames(const PlayoutInstanceList& instances) {
+    std::vector<EventNameIndex> indexes;
+    indexes.reserve(instances.size());
+    for (const auto& instance : instances) {
+        indexes.emplace_back(instance);
+    }
+    return indexes;
+}
+
 }  // namespace core

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "shared/action_info.h"
 #include "shared/event_table.h"
@@ -24,5 +26,27 @@ using EventRemovalNotice = std::function<void(const PlayoutInstance& instance, b
 // *keepIndex (-1: none stays), telling each; *keepIndex follows the deletions below it.
 void RemoveRepeatedEvents(PlayoutInstance* instance, const std::wstring& name, int* keepIndex,
                           const EventRemovalNotice& notice);
+
+// Where each name first stands in an instance's table and how many events carry it, so
+// that matching thousands of detections with tables of thousands of events does not
+// search a table once per detection. Built again after any deletion from the table.
+class EventNameIndex {
+  public:
+    struct Occurrence {
+        int first = -1;
+        int count = 0;
+    };
+
+    explicit EventNameIndex(const PlayoutInstance& instance) { Rebuild(instance); }
+    void Rebuild(const PlayoutInstance& instance);
+    // nullptr when no event carries the name (compared exactly).
+    const Occurrence* Find(const std::wstring& name) const;
+
+  private:
+    std::unordered_map<std::wstring, Occurrence> names_;
+};
+
+// One index for each instance, in the list's order.
+std::vector<EventNameIndex> IndexEventNames(const PlayoutInstanceList& instances);
 
 }  // namespace core

@@ -146,6 +146,24 @@ TEST_F(EventMergeTest, RepeatedEventIsRemovedAndTheFirstSuppliesTheEntry) {
     EXPECT_EQ(boxes.Calls()[0].flags, kWarningOk);
 }
 
+TEST_F(EventMergeTest, LaterEntriesFindTheirEventsAfterEarlierRemovalsMovedThem) {
+    GpiInfo& first = AddEntry(L"WAV_a", L"{dev-1}");
+    GpiInfo& second = AddEntry(L"WAV_b", L"{dev-1}");
+    GpiInfo& third = AddEntry(L"WAV_c", L"{dev-2}");
+    instances = {
+        Instance(L"Main", 1,
+                 {Record(101, 0, 500, L"WAV_c", L"misplaced"), Record(101, 0, 500, L"WAV_a", L"a"),
+                  Record(101, 0, 500, L"WAV_a", L"a2"), Record(101, 0, 500, L"WAV_b", L"b")}),
+        Instance(L"Second", 2, {Record(101, 0, 500, L"WAV_c", L"c")})};
+    Reconcile();
+    EXPECT_EQ(first.Comment, L"a");
+    EXPECT_EQ(second.Comment, L"b");
+    EXPECT_EQ(third.Comment, L"c");
+    EXPECT_EQ(FieldsOf(instances[0].Events),
+              (Fields{{101, 0, 500, L"WAV_a", L"a"}, {101, 0, 500, L"WAV_b", L"b"}}));
+    EXPECT_EQ(boxes.Calls().size(), 2u);
+}
+
 TEST_F(EventMergeTest, KeepIndexFollowsDeletionsBelowIt) {
     PlayoutInstance instance =
         Instance(L"Main", 1,

@@ -64,19 +64,23 @@ void ReconcileEntries(core::MessageBoxPort& boxes, core::WindowHandle owner,
                       const EventRemovalTexts& texts, const EntryRefs& entries,
                       core::PlayoutInstanceList* instances, const DeviceList& devices,
                       const core::ActionList& actions) {
+    std::vector<core::EventNameIndex> indexes = core::IndexEventNames(*instances);
     for (GpiInfo* entry : entries) {
         if (!actions.empty()) {
             entry->Action = actions.front();
         }
         bool found = false;
         int32_t board = EntryBoard(*entry, devices);
-        for (auto& instance : *instances) {
+        for (size_t at = 0; at < instances->size(); ++at) {
+            auto& instance = (*instances)[at];
+            // No event of the name: nothing to take, keep or remove here.
+            const core::EventNameIndex::Occurrence* seen = indexes[at].Find(entry->Name);
+            if (!seen) {
+                continue;
+            }
             int keepIndex = -1;
             if (board == instance.Board) {
-                keepIndex = core::FindEventByName(instance, entry->Name);
-                if (keepIndex == -1) {
-                    continue;
-                }
+                keepIndex = seen->first;
                 auto& event = instance.Events[static_cast<size_t>(keepIndex)];
                 if (!found) {
                     found = true;
@@ -85,7 +89,11 @@ void ReconcileEntries(core::MessageBoxPort& boxes, core::WindowHandle owner,
                     GiveToEvent(*entry, &event);
                 }
             }
-            RemoveRepeatedEvents(boxes, owner, texts, &instance, entry->Name, &keepIndex, board);
+            if (seen->count > 1 || keepIndex == -1) {
+                RemoveRepeatedEvents(boxes, owner, texts, &instance, entry->Name, &keepIndex,
+                                     board);
+                indexes[at].Rebuild(instance);
+            }
         }
     }
 }

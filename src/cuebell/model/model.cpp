@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 #include "shared/text.h"
 #include "shared/utilities.h"
@@ -10,16 +11,23 @@ namespace cuebell {
 
 namespace {
 
-bool IsKnownSample(const SampleList& samples, const std::wstring& sampleId) {
-    return std::any_of(samples.begin(), samples.end(), [&](const SampleInfo& sample) {
-        return core::EqualsNoCase(sample.SampleId, sampleId);
-    });
+std::wstring Folded(const std::wstring& text) {
+    std::wstring folded = text;
+    for (auto& c : folded) {
+        c = core::FoldCase(c);
+    }
+    return folded;
 }
 
-bool IsKnownDevice(const DeviceList& devices, const std::wstring& deviceId) {
-    return std::any_of(devices.begin(), devices.end(), [&](const DeviceInfo& device) {
-        return core::EqualsNoCase(device.DeviceId, deviceId);
-    });
+// The identifiers of a list folded to one case: whether an identifier is known is then
+// one look-up, not a search of the list (entries times samples on a large station).
+template <typename List, typename IdOf>
+std::unordered_set<std::wstring> FoldedIds(const List& list, IdOf idOf) {
+    std::unordered_set<std::wstring> ids;
+    for (const auto& item : list) {
+        ids.insert(Folded(idOf(item)));
+    }
+    return ids;
 }
 
 template <typename List, typename IdOf>
@@ -106,13 +114,14 @@ void NormalizeDeviceNames(DeviceList* devices) {
 }
 
 void PruneSampleRefs(EntryList* entries, const SampleList& samples) {
+    const auto known = FoldedIds(samples, [](const SampleInfo& s) { return s.SampleId; });
     for (auto& entry : *entries) {
         if (!entry) {
             continue;
         }
         auto& ids = entry->SampleIds;
         for (size_t i = ids.size(); i-- > 0;) {
-            if (ids[i].empty() || !IsKnownSample(samples, ids[i])) {
+            if (ids[i].empty() || known.count(Folded(ids[i])) == 0) {
                 ids.erase(ids.begin() + static_cast<std::ptrdiff_t>(i));
             }
         }
@@ -120,13 +129,15 @@ void PruneSampleRefs(EntryList* entries, const SampleList& samples) {
 }
 
 void PruneEntries(EntryList* entries, const DeviceList& devices) {
-    for (size_t i = entries->size(); i-- > 0;) {
-        const GpiInfo* entry = (*entries)[i].get();
-        if (!entry || entry->DeviceId.empty() || entry->SampleIds.empty() ||
-            !IsKnownDevice(devices, entry->DeviceId)) {
-            entries->erase(entries->begin() + static_cast<std::ptrdiff_t>(i));
-        }
-    }
+    const auto known = FoldedIds(devices, [](const DeviceInfo& d) { return d.DeviceId; });
+    // Kept in order, moved once each.
+    entries->erase(std::remove_if(entries->begin(), entries->end(),
+                                  [&](const std::unique_ptr<GpiInfo>& entry) {
+                                      return !entry || entry->DeviceId.empty() ||
+                                             entry->SampleIds.empty() ||
+                                             known.count(Folded(entry->DeviceId)) == 0;
+                                  }),
+                   entries->end());
 }
 
 }  // namespace cuebell

@@ -1,6 +1,7 @@
 #include "cuebell/model/store.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "cuebell/model/model.h"
 #include "shared/format.h"
@@ -98,6 +99,23 @@ std::unique_ptr<GpiInfo> ReadEntry(const ScopedRegKey& key, const SampleList& sa
         return nullptr;
     }
     return entry;
+}
+
+// The first position of each identifier, as FindSampleIndex and FindDeviceIndex answer
+// it, for saving thousands of entries without searching the lists once per reference.
+template <typename List, typename IdOf>
+std::unordered_map<std::wstring, int32_t> PositionsById(const List& list, IdOf idOf) {
+    std::unordered_map<std::wstring, int32_t> positions;
+    for (size_t n = 0; n < list.size(); ++n) {
+        positions.emplace(idOf(list[n]), static_cast<int32_t>(n));
+    }
+    return positions;
+}
+
+int32_t PositionOf(const std::unordered_map<std::wstring, int32_t>& positions,
+                   const std::wstring& id) {
+    const auto found = positions.find(id);
+    return found != positions.end() ? found->second : -1;
 }
 
 std::wstring SampleIndicesText(const std::vector<int32_t>& indices) {
@@ -234,6 +252,10 @@ bool SaveStoredEntries(core::RegistryPort& registry, const std::vector<StoredEnt
 
 bool SaveEntries(core::RegistryPort& registry, const EntryRefs& entries, const SampleList& samples,
                  const DeviceList& devices) {
+    const auto samplePositions = PositionsById(
+        samples, [](const SampleInfo& s) -> const std::wstring& { return s.SampleId; });
+    const auto devicePositions = PositionsById(
+        devices, [](const DeviceInfo& d) -> const std::wstring& { return d.DeviceId; });
     bool ok = true;
     for (size_t n = 0; n < entries.size(); ++n) {
         const GpiInfo* entry = entries[n];
@@ -241,9 +263,9 @@ bool SaveEntries(core::RegistryPort& registry, const EntryRefs& entries, const S
             ok = false;
             continue;
         }
-        StoredEntry stored{entry->Name, FindDeviceIndex(devices, entry->DeviceId), {}};
+        StoredEntry stored{entry->Name, PositionOf(devicePositions, entry->DeviceId), {}};
         for (const auto& sampleId : entry->SampleIds) {
-            stored.SampleIndices.push_back(FindSampleIndex(samples, sampleId));
+            stored.SampleIndices.push_back(PositionOf(samplePositions, sampleId));
         }
         ok &= WriteEntry(registry, static_cast<int32_t>(n), stored);
     }

@@ -37,19 +37,23 @@ void MergeSignalsWithTables(core::MessageBoxPort& boxes, core::WindowHandle owne
                             core::PlayoutInstanceList* instances, const core::ActionList& actions) {
     const std::wstring format = TonegateText(IDS_EVENT_REMOVED);
     const std::wstring caption = TonegateText(IDS_SET_PLAYOUT_INFO_CAPTION);
+    std::vector<core::EventNameIndex> indexes = core::IndexEventNames(*instances);
     for (CDTMFTaskInfo* signal : signals) {
         if (!actions.empty()) {
             signal->Action = actions.front();
         }
         bool found = false;
         const int32_t board = SignalBoard(*signal);
-        for (auto& instance : *instances) {
+        for (size_t at = 0; at < instances->size(); ++at) {
+            auto& instance = (*instances)[at];
+            // No event of the name: nothing to take, keep or remove here.
+            const core::EventNameIndex::Occurrence* seen = indexes[at].Find(signal->Name);
+            if (!seen) {
+                continue;
+            }
             int keepIndex = -1;
             if (board == instance.Board) {
-                keepIndex = core::FindEventByName(instance, signal->Name);
-                if (keepIndex == -1) {
-                    continue;
-                }
+                keepIndex = seen->first;
                 auto& event = instance.Events[static_cast<size_t>(keepIndex)];
                 if (!found) {
                     found = true;
@@ -58,12 +62,17 @@ void MergeSignalsWithTables(core::MessageBoxPort& boxes, core::WindowHandle owne
                     GiveToEvent(*signal, &event);
                 }
             }
-            // One message for both kinds of removal.
-            core::RemoveRepeatedEvents(
-                &instance, signal->Name, &keepIndex, [&](const core::PlayoutInstance& at, bool) {
-                    boxes.Show(owner, core::Format(format, signal->Name, board, at.Name, at.Board),
-                               caption, core::kMbOk | core::kMbIconWarning);
-                });
+            if (seen->count > 1 || keepIndex == -1) {
+                // One message for both kinds of removal.
+                core::RemoveRepeatedEvents(
+                    &instance, signal->Name, &keepIndex,
+                    [&](const core::PlayoutInstance& in, bool) {
+                        boxes.Show(owner,
+                                   core::Format(format, signal->Name, board, in.Name, in.Board),
+                                   caption, core::kMbOk | core::kMbIconWarning);
+                    });
+                indexes[at].Rebuild(instance);
+            }
         }
     }
 }
