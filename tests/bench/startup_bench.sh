@@ -38,13 +38,13 @@ timed() {
     echo "$ms"
 }
 
-# The median of a floor command on the trees, with what it covered: "MS (N keys, M values)".
-floor_median() {  # driver command, trees...
-    local times=()
-    for _ in $(seq 1 "$RUNS"); do
-        times+=("$(timed "$@")")
-    done
-    echo "$(printf '%s\n' "${times[@]}" | median) ms ($(sed -n 2p "$BENCH_PREFIX/time.txt" | tr -d '\r'))"
+# The floor command's milliseconds; what it covered ("N keys, M values") is left in
+# $BENCH_PREFIX/covered.txt.
+floor_time() {  # driver command, trees...
+    local ms
+    ms=$(timed "$@")
+    sed -n 2p "$BENCH_PREFIX/time.txt" | tr -d '\r' >"$BENCH_PREFIX/covered.txt"
+    echo "$ms"
 }
 
 load_config() {  # config name
@@ -52,38 +52,46 @@ load_config() {  # config name
     "$WINE" reg import "C:\\$1.reg" /reg:32 >/dev/null 2>&1 || die "reg import of $1 failed"
 }
 
-# Prints "NAME: median X ms; extra over the empty configuration Y ms = R x the floor F".
-ratio_line() {  # label, median, empty median, floor text
-    awk -v l="$1" -v s="$2" -v e="$3" -v d="$4" 'BEGIN {
-        split(d, f, " ");
-        printf "  %-22s median %5d ms; extra %5d ms = %.2f x the floor of %s\n", l, s, s - e,
-               (f[1] > 0 ? (s - e) / f[1] : 0), d }'
+# Prints "NAME median X ms; extra Y ms = R x the floor of F ms (covered)".
+ratio_line() {  # label, median, empty median, floor median, covered
+    awk -v l="$1" -v s="$2" -v e="$3" -v f="$4" -v c="$5" 'BEGIN {
+        printf "  %-9s median %5d ms; extra %5d ms = %.2f x the floor of %d ms (%s)\n", l, s,
+               s - e, (f > 0 ? (s - e) / f : 0), f, c }'
 }
+
+median_of() { printf '%s\n' "$@" | median; }
 
 declare -A medians
 bench() {  # program, exe, caption, list id, config, rows, floor trees...
     local program=$1 exe=$2 caption=$3 list=$4 config=$5 rows=$6
     shift 6
     load_config "$config"
-    local starts=() oks=()
+    # Each run measures the floors right after the program, so that both see the same load
+    # of the machine (the registry server's round trips slow down a lot on a busy machine).
+    local starts=() oks=() reads=() writes=()
     for _ in $(seq 1 "$RUNS"); do
         starts+=("$(timed launch-time "$(winpath "$exe")" "$caption" "$list" "$rows" 300000)")
+        [ "$config" = empty ] || reads+=("$(floor_time registry-floor "$@")")
         # OK saves what was loaded: the configuration stays as it is for the next run.
         oks+=("$(timed exit-time "$caption" 1 300000)")
+        [ "$config" = empty ] || writes+=("$(floor_time registry-write-floor "$@")")
         sleep 0.5
     done
-    medians[$program-$config-start]=$(printf '%s\n' "${starts[@]}" | median)
-    medians[$program-$config-ok]=$(printf '%s\n' "${oks[@]}" | median)
-    echo "$program, $config configuration ($rows rows); runs: start-up ${starts[*]}; OK ${oks[*]}"
+    medians[$program-$config-start]=$(median_of "${starts[@]}")
+    medians[$program-$config-ok]=$(median_of "${oks[@]}")
+    echo "$program, $config configuration ($rows rows); start-up runs ${starts[*]}; OK runs ${oks[*]}"
     if [ "$config" = empty ]; then
         printf '  start-up median %d ms; OK median %d ms\n' "${medians[$program-$config-start]}" \
             "${medians[$program-$config-ok]}"
         return 0
     fi
+    echo "  read floor runs ${reads[*]}; write floor runs ${writes[*]}"
+    local covered
+    covered=$(cat "$BENCH_PREFIX/covered.txt")
     ratio_line start-up "${medians[$program-$config-start]}" "${medians[$program-empty-start]}" \
-        "$(floor_median registry-floor "$@")"
+        "$(median_of "${reads[@]}")" "$covered"
     ratio_line OK "${medians[$program-$config-ok]}" "${medians[$program-empty-ok]}" \
-        "$(floor_median registry-write-floor "$@")"
+        "$(median_of "${writes[@]}")" "$covered"
 }
 
 echo "Start-up to the filled main dialog and OK to the process' end, $RUNS runs each" \
