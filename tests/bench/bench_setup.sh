@@ -1,7 +1,8 @@
 # What the benchmarks share, sourced after scripts/lib/common.sh with RUNS set: the tree to
 # measure (the shipped one where this machine runs 32-bit code, or the one named), a
-# private prefix with the board simulator, a private X server, and one long-lived Windows
-# process that keeps Wine's services warm, as on a running station.
+# private prefix with the board simulator, a private X server, one long-lived Windows
+# process that keeps Wine's services warm, as on a running station, and one processor for
+# all of them (BENCH_CPU, by default the last).
 # Usage: start_bench PREFIX_NAME [BUILD_TREE]; sets TREE, TREE_WINE, CUEBELL, TONEGATE,
 # DRIVER and BENCH_PREFIX.
 
@@ -20,6 +21,13 @@ start_bench() {  # prefix name, [build tree]
         [ -f "$file" ] || die "$file is missing: build the tree first"
     done
 
+    # Every Wine process of the benchmark on one processor: a registry call is a round trip
+    # to the registry server, and on a virtual machine a wake-up on another processor makes
+    # it several times slower, at random. BENCH_CPU= (empty) leaves the processes free.
+    local cpu=${BENCH_CPU-$(($(nproc) - 1))}
+    if [ -n "$cpu" ]; then
+        taskset -cp "$cpu" $$ >/dev/null || die "cannot keep the benchmark on processor $cpu"
+    fi
     ensure_prefix_template
     clone_prefix "$BENCH_PREFIX"
     export WINEPREFIX="$BENCH_PREFIX"
