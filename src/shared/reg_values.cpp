@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "format.h"
 #include "text.h"
@@ -194,7 +195,8 @@ bool WriteRegString(const ScopedRegKey& key, const std::wstring& name, const std
 }
 
 bool WriteRegInt(const ScopedRegKey& key, const std::wstring& name, int32_t value) {
-    return WriteRegString(key, name, Format(L"%d", value));
+    // The text of "%d", without the formatter's parsing: a save writes thousands.
+    return WriteRegString(key, name, std::to_wstring(value));
 }
 
 bool WriteRegDouble(const ScopedRegKey& key, const std::wstring& name, double value) {

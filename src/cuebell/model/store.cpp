@@ -121,7 +121,7 @@ int32_t PositionOf(const std::unordered_map<std::wstring, int32_t>& positions,
 std::wstring SampleIndicesText(const std::vector<int32_t>& indices) {
     std::wstring text;
     for (int32_t index : indices) {
-        text += core::Format(L"%d ", index);
+        text += std::to_wstring(index) + L' ';
     }
     return core::Trim(text);
 }
@@ -145,7 +145,8 @@ std::wstring StoreKeyPath() {
 }
 
 std::wstring RecordKeyPath(const wchar_t* kind, int32_t position) {
-    return core::Format(L"%s%s%s%d", kPluginsKey, kStoreSubkey, kind, position);
+    // Put together rather than formatted: a save names thousands of record keys.
+    return std::wstring(kPluginsKey) + kStoreSubkey + kind + std::to_wstring(position);
 }
 
 void LoadGeneral(core::RegistryPort& registry, GeneralParams* general, StoreCounts* counts) {

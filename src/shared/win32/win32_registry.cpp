@@ -108,10 +108,10 @@ long Win32Registry::SetValue(core::RegKey key, const std::wstring& name, uint32_
     // next unit in memory is null. Non-null padding on both sides keeps that look inside
     // this buffer and the stored bytes exactly those given.
     constexpr size_t kPad = 2;
-    core::Bytes padded(kPad + data.size() + kPad, 0xFF);
-    std::copy(data.begin(), data.end(), padded.begin() + kPad);
+    padded_.assign(kPad + data.size() + kPad, 0xFF);
+    std::copy(data.begin(), data.end(), padded_.begin() + kPad);
     return RegSetValueExW(ToHkey(key), name.c_str(), 0, type,
-                          data.empty() ? nullptr : padded.data() + kPad, count);
+                          data.empty() ? nullptr : padded_.data() + kPad, count);
 }
 
 long Win32Registry::EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,

@@ -21,6 +21,10 @@ class Win32Registry : public core::RegistryPort {
                   const core::Bytes& data) override;
     long EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,
                  std::wstring* name) override;
+
+  private:
+    // Reused by every string write: a save sets thousands of values.
+    core::Bytes padded_;
 };
 
 }  // namespace win32

@@ -51,7 +51,8 @@ std::wstring SignalStoreKeyPath() {
 }
 
 std::wstring SignalKeyPath(int32_t position) {
-    return core::Format(L"%s%s\\%d", kPluginsKey, kSignalStoreSubkey, position);
+    // Put together rather than formatted: a save names thousands of signal keys.
+    return std::wstring(kPluginsKey) + kSignalStoreSubkey + L'\\' + std::to_wstring(position);
 }
 
 const wchar_t* AnalysisTypeText(int32_t analysisType) {
