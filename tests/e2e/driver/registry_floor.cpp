@@ -39,6 +39,16 @@ void ReadKey(HKEY parent, const std::wstring& path, FloorCount* count) {
         }
         ++count->values;
     }
+    for (const std::wstring& subkey : SubkeyNames(key)) {
+        ReadKey(key, subkey, count);
+    }
+    ::RegCloseKey(key);
+}
+
+}  // namespace
+
+std::vector<std::wstring> SubkeyNames(HKEY key) {
+    std::vector<wchar_t> name(kNameChars);
     std::vector<std::wstring> subkeys;
     for (DWORD index = 0;; ++index) {
         DWORD nameChars = kNameChars;
@@ -48,13 +58,8 @@ void ReadKey(HKEY parent, const std::wstring& path, FloorCount* count) {
         }
         subkeys.emplace_back(name.data(), nameChars);
     }
-    for (const std::wstring& subkey : subkeys) {
-        ReadKey(key, subkey, count);
-    }
-    ::RegCloseKey(key);
+    return subkeys;
 }
-
-}  // namespace
 
 bool ReadRegistryFloor(const std::wstring& path, FloorCount* count) {
     RegistryPath parsed;

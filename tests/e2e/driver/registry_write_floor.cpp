@@ -36,15 +36,7 @@ void ReadKey(HKEY root, const std::wstring& path, FloorTree* tree) {
         read.values.push_back(std::move(value));
     }
     tree->keys.push_back(std::move(read));
-    std::vector<std::wstring> subkeys;
-    for (DWORD index = 0;; ++index) {
-        DWORD nameChars = kNameChars;
-        if (::RegEnumKeyExW(key, index, name.data(), &nameChars, nullptr, nullptr, nullptr,
-                            nullptr) != ERROR_SUCCESS) {
-            break;
-        }
-        subkeys.emplace_back(name.data(), nameChars);
-    }
+    const std::vector<std::wstring> subkeys = SubkeyNames(key);
     ::RegCloseKey(key);
     for (const std::wstring& subkey : subkeys) {
         ReadKey(root, path.empty() ? subkey : path + L"\\" + subkey, tree);
