@@ -14,9 +14,11 @@ CONFIG=${1:-large}
 source "$(dirname "$0")/bench_setup.sh"
 start_bench bench-calls "${2:-}"
 
-# Counts of "trace:reg:FUNCTION" lines in a trace, one "FUNCTION COUNT" line each.
+# Counts of "trace:reg:FUNCTION" lines in a trace, one "FUNCTION COUNT" line each (the lines
+# "FUNCTION <- handle" that some functions add on return are not calls).
 count_calls() {
-    grep -ao 'trace:reg:[A-Za-z_]*' "$1" | sed 's/trace:reg://' | sort | uniq -c |
+    grep -a 'trace:reg:' "$1" | grep -av ' <- ' | grep -ao 'trace:reg:[A-Za-z_]*' |
+        sed 's/trace:reg://' | sort | uniq -c |
         awk '{ print $2, $1 }'
 }
 
