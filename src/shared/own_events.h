@@ -1,7 +1,8 @@
-// What both tools do alike with their own events in the playout tables while matching
-// their detections with them: finding the action an event names, and removing the
-// copies of a detection's event that repeat or sit on another board. What the operator
-// is told about each removal is the tool's own.
+// What both tools do alike with their own events in the playout tables: matching their
+// detections with the events at start-up (each takes its action and comment from the
+// first event of its name on its board; copies that repeat or sit on another board are
+// removed) and rebuilding the tables from the detections at save. What the operator is
+// told about each removal is the tool's own.
 #pragma once
 
 #include <cstdint>
@@ -48,5 +49,42 @@ class EventNameIndex {
 
 // One index for each instance, in the list's order.
 std::vector<EventNameIndex> IndexEventNames(const PlayoutInstanceList& instances);
+
+// A detection as the merge sees it: the name of its event, its board (-1: none), and its
+// action and comment, which the merge sets.
+struct MergedDetection {
+    const std::wstring* name;
+    int32_t board;
+    CActionInfo* action;
+    std::wstring* comment;
+};
+
+// Told before each removal of a copy of the detection's event (see EventRemovalNotice).
+using DetectionRemovalNotice = std::function<void(const MergedDetection& detection,
+                                                  const PlayoutInstance& instance, bool repeated)>;
+
+// Matches the detections, in order, with the events of the instances on their board:
+// each starts with the first action; the first instance holding its event gives it the
+// action of the event's code (the first action when none has it) and the comment, later
+// instances on its board are brought into line with it; repeated events and events on
+// another board are removed.
+void MergeDetectionsWithTables(const std::vector<MergedDetection>& detections,
+                               PlayoutInstanceList* instances, const ActionList& actions,
+                               const DetectionRemovalNotice& notice);
+
+// A detection's event and the board whose instances hold it.
+struct BoardEvent {
+    int32_t board;
+    GpiEventRecord event;
+};
+
+// The event a detection stands for: its action's code, the tool's fixed second and third
+// fields, its name and comment.
+GpiEventRecord OwnEvent(const std::wstring& name, const CActionInfo& action,
+                        const std::wstring& comment);
+
+// Replaces every instance's Events with the events of its board, in order, followed by
+// the instance's ForeignEvents.
+void RebuildOwnEvents(const std::vector<BoardEvent>& events, PlayoutInstanceList* instances);
 
 }  // namespace core

@@ -7,27 +7,6 @@
 
 namespace tonegate {
 
-namespace {
-
-// The signal takes its action and comment from the first event of its name.
-void TakeFromEvent(CDTMFTaskInfo* signal, const core::GpiEventRecord& event,
-                   const core::ActionList& actions) {
-    if (const core::CActionInfo* action = core::FindActionByCode(actions, event.ActionCode)) {
-        signal->Action = *action;
-    } else if (!actions.empty()) {
-        signal->Action = actions.front();
-    }
-    signal->Comment = event.Comment;
-}
-
-// A later instance on the same board is brought into line with the signal.
-void GiveToEvent(const CDTMFTaskInfo& signal, core::GpiEventRecord* event) {
-    event->ActionCode = signal.Action.Code;
-    event->Comment = signal.Comment;
-}
-
-}  // namespace
-
 int32_t SignalBoard(const CDTMFTaskInfo& signal) {
     return core::BoardNumberOf(signal.DeviceName);
 }
@@ -37,69 +16,29 @@ void MergeSignalsWithTables(core::MessageBoxPort& boxes, core::WindowHandle owne
                             core::PlayoutInstanceList* instances, const core::ActionList& actions) {
     const std::wstring format = TonegateText(IDS_EVENT_REMOVED);
     const std::wstring caption = TonegateText(IDS_SET_PLAYOUT_INFO_CAPTION);
-    std::vector<core::EventNameIndex> indexes = core::IndexEventNames(*instances);
+    std::vector<core::MergedDetection> detections;
+    detections.reserve(signals.size());
     for (CDTMFTaskInfo* signal : signals) {
-        if (!actions.empty()) {
-            signal->Action = actions.front();
-        }
-        bool found = false;
-        const int32_t board = SignalBoard(*signal);
-        for (size_t at = 0; at < instances->size(); ++at) {
-            auto& instance = (*instances)[at];
-            // No event of the name: nothing to take, keep or remove here.
-            const core::EventNameIndex::Occurrence* seen = indexes[at].Find(signal->Name);
-            if (!seen) {
-                continue;
-            }
-            int keepIndex = -1;
-            if (board == instance.Board) {
-                keepIndex = seen->first;
-                auto& event = instance.Events[static_cast<size_t>(keepIndex)];
-                if (!found) {
-                    found = true;
-                    TakeFromEvent(signal, event, actions);
-                } else {
-                    GiveToEvent(*signal, &event);
-                }
-            }
-            if (seen->count > 1 || keepIndex == -1) {
-                // One message for both kinds of removal.
-                core::RemoveRepeatedEvents(
-                    &instance, signal->Name, &keepIndex,
-                    [&](const core::PlayoutInstance& in, bool) {
-                        boxes.Show(owner,
-                                   core::Format(format, signal->Name, board, in.Name, in.Board),
-                                   caption, core::kMbOk | core::kMbIconWarning);
-                    });
-                indexes[at].Rebuild(instance);
-            }
-        }
+        detections.push_back(core::MergedDetection{&signal->Name, SignalBoard(*signal),
+                                                   &signal->Action, &signal->Comment});
     }
+    // One message for both kinds of removal.
+    core::MergeDetectionsWithTables(
+        detections, instances, actions,
+        [&](const core::MergedDetection& signal, const core::PlayoutInstance& in, bool) {
+            boxes.Show(owner, core::Format(format, *signal.name, signal.board, in.Name, in.Board),
+                       caption, core::kMbOk | core::kMbIconWarning);
+        });
 }
 
 void RebuildEventTables(const SignalRefs& signals, core::PlayoutInstanceList* instances) {
-    for (auto& instance : *instances) {
-        instance.Events.clear();
-    }
+    std::vector<core::BoardEvent> events;
+    events.reserve(signals.size());
     for (const CDTMFTaskInfo* signal : signals) {
-        const int32_t board = SignalBoard(*signal);
-        for (auto& instance : *instances) {
-            if (instance.Board != board) {
-                continue;
-            }
-            core::GpiEventRecord event;
-            event.ActionCode = signal->Action.Code;
-            event.Second = core::kOwnEventSecond;
-            event.Third = core::kOwnEventThird;
-            event.Name = signal->Name;
-            event.Comment = signal->Comment;
-            instance.Events.push_back(std::move(event));
-        }
+        events.push_back(core::BoardEvent{
+            SignalBoard(*signal), core::OwnEvent(signal->Name, signal->Action, signal->Comment)});
     }
-    for (auto& instance : *instances) {
-        instance.Events.insert(instance.Events.end(), instance.ForeignEvents.begin(),
-                               instance.ForeignEvents.end());
-    }
+    core::RebuildOwnEvents(events, instances);
 }
 
 }  // namespace tonegate
