@@ -111,6 +111,25 @@ TEST(SignalEditorClamp, LeavingATimingKeepsItWithinItsSpinsRange) {
     }
 }
 
+// The edits whose changes and focus losses the editor hands to the timing rules.
+TEST(SignalEditorClamp, EachTimingEditIsFoundByItsControl) {
+    const struct {
+        int control;
+        bool timing;
+        TF field;
+    } cases[] = {{IDC_SIGNAL_SYMBOL_DURATION, true, TF::SymbolDuration},
+                 {IDC_SIGNAL_GAP_DURATION, true, TF::GapDuration},
+                 {IDC_SIGNAL_DEVIATION, true, TF::Deviation},
+                 {IDC_SIGNAL_DELAY, true, TF::Delay},
+                 {IDC_SIGNAL_DELAY_SPIN, false, TF::SymbolDuration},
+                 {IDC_SIGNAL_SYMBOLS, false, TF::SymbolDuration}};
+    for (const auto& c : cases) {
+        TF field = TF::SymbolDuration;
+        EXPECT_EQ(TimingFieldOf(c.control, &field), c.timing) << c.control;
+        EXPECT_EQ(field, c.field) << c.control;
+    }
+}
+
 class SignalEditorFormTest : public ::testing::Test {
   protected:
     core::StringList boards{L"1", L"2"};

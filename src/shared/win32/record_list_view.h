@@ -132,6 +132,13 @@ class CRecordListView : public CSubclassed<CListView> {
   protected:
     // Writes the row's cells from its record.
     virtual void WriteCells(int row, const T& record) = 0;
+    // A mouse click's default handling; a click beside the rows clears the selection, and
+    // the last row is selected again.
+    LRESULT ClickKeepingSelection(UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = this->DefaultProc(message, wParam, lParam);
+        SelectLastWhenNoneIs();
+        return result;
+    }
     // Sets every cell of the row that SetupColumns made: textOf(columnId) is its text.
     template <class CellText>
     void SetCellTexts(int row, CellText textOf) {

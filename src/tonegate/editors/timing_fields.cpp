@@ -24,6 +24,16 @@ const TimingRule& RuleOf(TimingField field) {
     return kRules[static_cast<size_t>(field)];
 }
 
+bool TimingFieldOf(int control, TimingField* field) {
+    for (TimingField candidate : kTimingFields) {
+        if (RuleOf(candidate).control == control) {
+            *field = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::wstring ClampTiming(TimingField field, const std::wstring& text) {
     const TimingRule& rule = RuleOf(field);
     return core::Format(L"%d", std::clamp(core::ParseLeadingInt(text), rule.minimum, rule.maximum));

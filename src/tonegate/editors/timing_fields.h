@@ -24,6 +24,8 @@ struct TimingRule {
     int editLimit;  // characters the operator may type (a spin may write more)
 };
 const TimingRule& RuleOf(TimingField field);
+// The timing field the edit control holds; false for any other control.
+bool TimingFieldOf(int control, TimingField* field);
 
 // The edit's number (0 when empty) kept within the field's range, as "%d". The edit is set
 // to it whether or not it changed.

@@ -26,15 +26,10 @@ LRESULT CDeviceListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_LBUTTONDOWN: {
-            // The list clears the selection on a click beside the rows; put one back.
-            const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastWhenNoneIs();
-            return result;
-        }
+        case WM_LBUTTONDOWN:
+            return ClickKeepingSelection(message, wParam, lParam);
         case WM_LBUTTONDBLCLK: {
-            const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastWhenNoneIs();
+            const LRESULT result = ClickKeepingSelection(message, wParam, lParam);
             ::PostMessageW(GetParent(), kEditDeviceMessage, 0, 0);
             return result;
         }

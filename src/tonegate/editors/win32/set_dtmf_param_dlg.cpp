@@ -18,17 +18,6 @@ core::StringList ActionNames(const core::ActionList& actions) {
     return names;
 }
 
-// The timing field an edit holds; false for any other control.
-bool TimingFieldOf(int id, TimingField* field) {
-    for (TimingField candidate : kTimingFields) {
-        if (RuleOf(candidate).control == id) {
-            *field = candidate;
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 CSetDTMFParamDlg::CSetDTMFParamDlg(HINSTANCE resources, core::MessageBoxPort& boxes, int titleId,

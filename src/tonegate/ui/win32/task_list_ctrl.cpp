@@ -45,16 +45,11 @@ LRESULT CTaskListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 DeleteSelectedSignal();
             }
             break;
-        case WM_LBUTTONDOWN: {
-            // The list clears the selection on a click beside the rows; put one back.
-            const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastWhenNoneIs();
-            return result;
-        }
+        case WM_LBUTTONDOWN:
+            return ClickKeepingSelection(message, wParam, lParam);
         case WM_LBUTTONDBLCLK: {
             // Also beside the rows: the dialog then refuses an empty list.
-            const LRESULT result = DefaultProc(message, wParam, lParam);
-            SelectLastWhenNoneIs();
+            const LRESULT result = ClickKeepingSelection(message, wParam, lParam);
             PostToParent(kEditSignalRequest);
             return result;
         }
