@@ -217,9 +217,8 @@ struct CheckCase {
 };
 
 SampleEditorInput Input(const wchar_t* path, const wchar_t* offset, const wchar_t* delay,
-                        const wchar_t* threshold = L"45", bool useDefault = false,
-                        double duration = 10.0) {
-    return SampleEditorInput{path, offset, delay, threshold, useDefault, OffsetLimitsFor(duration)};
+                        const wchar_t* threshold = L"45", bool useDefault = false) {
+    return SampleEditorInput{path, offset, delay, threshold, useDefault};
 }
 
 const CheckCase kCheckCases[] = {
@@ -258,8 +257,13 @@ const CheckCase kCheckCases[] = {
     {"negative offset clamped", Input(L"C:\\Jingles\\ten.wav", L"-3", L"0.5"), nullptr, 0, 45, 0.0,
      0.5},
     {"delay clamped", Input(L"C:\\Jingles\\ten.wav", L"1", L"250"), nullptr, 0, 45, 1.0, 100.0},
-    {"zero threshold is the general one", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L"0"), nullptr,
-     0, 0, 0.0, 1.0},
+    // Confirmed with Enter, the threshold is what leaving its edit would have made it;
+    // only "Use default:" stores the general threshold.
+    {"zero threshold raised to 30", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L"0"), nullptr, 0,
+     30, 0.0, 1.0},
+    {"threshold below 30", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L"10"), nullptr, 0, 30, 0.0,
+     1.0},
+    {"empty threshold", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L""), nullptr, 0, 30, 0.0, 1.0},
     {"threshold at most 100", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L"150"), nullptr, 0, 100,
      0.0, 1.0},
     {"use default", Input(L"C:\\Jingles\\ten.wav", L"0", L"1", L"77", true), nullptr, 0, 0, 0.0,

@@ -168,6 +168,35 @@ TEST_F(SampleDialogsTest, EditorRefusesInOrderThenStoresTheClampedValues) {
     EXPECT_EQ(path, tenSeconds);
 }
 
+// A path typed over the one the editor opened with, and values confirmed with Enter: the
+// offset is held to the file named at OK, the threshold to its range.
+TEST_F(SampleDialogsTest, EditorClampsToTheFileNamedAtOK) {
+    SampleInfo sample;
+    sample.AudioFile = tenSeconds;
+    sample.Threshold = 50;
+    sample.Offset = 5.0;
+    sample.Delay = 6.0;
+    std::wstring path = tenSeconds;
+
+    DialogRun run = RunEditor(L"Edit sample", path, sample, [&](DialogDriver& driver) {
+        HWND dialog = driver.WaitForDialog(L"Edit sample");
+        if (dialog == nullptr) {
+            return;
+        }
+        Type(dialog, IDC_SAMPLE_PATH, threeSeconds);
+        Type(dialog, IDC_SAMPLE_THRESHOLD, L"10");
+        driver.Click(dialog, IDOK);
+        driver.WaitUntilGone(dialog);
+    });
+
+    ASSERT_TRUE(run.failures.empty()) << Describe(run.failures);
+    EXPECT_EQ(run.result, IDOK);
+    EXPECT_EQ(sample.AudioFile, threeSeconds);
+    EXPECT_DOUBLE_EQ(sample.Offset, 2.5);
+    EXPECT_DOUBLE_EQ(sample.Delay, 6.0);
+    EXPECT_EQ(sample.Threshold, 30);
+}
+
 TEST_F(SampleDialogsTest, EditorBrowsesAndSwitchesTheDefaultThresholdThenCancels) {
     SampleInfo sample;
     sample.AudioFile = tenSeconds;

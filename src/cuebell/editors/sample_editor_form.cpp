@@ -141,7 +141,7 @@ Checked<SampleInfo> SampleEditorForm::Check(const SampleEditorInput& input,
                                  kShortestSample)),
             IDC_SAMPLE_PATH);
     }
-    const double offset = ClampedSpinValue(input.offsetText, input.offsetLimits);
+    const double offset = ClampedSpinValue(input.offsetText, OffsetLimitsFor(duration));
     const double delay = ClampedSpinValue(input.delayText, DelayLimits());
     if (delay + kDelayTolerance < offset + kDelayPastOffset) {
         return Checked<SampleInfo>::Refuse(
@@ -151,8 +151,8 @@ Checked<SampleInfo> SampleEditorForm::Check(const SampleEditorInput& input,
     SampleInfo record = original;
     record.AudioFile = path;
     record.Threshold = input.useDefault ? 0
-                                        : std::clamp(core::ParseLeadingInt(input.thresholdText), 0,
-                                                     kThresholdMaximum);
+                                        : ClampThreshold(core::ParseLeadingInt(input.thresholdText),
+                                                         kThresholdMinimum);
     record.Offset = offset;
     record.Delay = delay;
     return Checked<SampleInfo>::Accept(record);

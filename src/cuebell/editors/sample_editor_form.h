@@ -66,7 +66,6 @@ struct SampleEditorInput {
     std::wstring delayText;
     std::wstring thresholdText;
     bool useDefault = false;
-    SpinLimits offsetLimits;  // the offset spin's range at that moment
 };
 
 // What "Browse..." leads to, once the file dialog has answered.
@@ -100,8 +99,9 @@ class SampleEditorForm {
     BrowseOutcome Browse(core::SystemPort& system, const std::optional<std::wstring>& chosen) const;
 
     // OK: the first refusal (the dialog's title as caption, error icon), or the record to
-    // store: `original` with the new path, threshold, offset and delay. Offset and delay
-    // are clamped to their limits first, as leaving their edits would have done.
+    // store: `original` with the new path, threshold, offset and delay. Threshold, offset
+    // and delay are clamped first, as leaving their edits would have done; the offset's
+    // limits are those of the file named now, whatever file the spin was set up for.
     Checked<SampleInfo> Check(const SampleEditorInput& input, const SampleInfo& original,
                               core::SystemPort& system, core::AudioFileInfoPort& audio) const;
 

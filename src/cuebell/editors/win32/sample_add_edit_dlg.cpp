@@ -165,16 +165,24 @@ void CSampleAddEditDlg::OnBrowse() {
         path.SendMessage(EM_SCROLLCARET);
     }
     // Whatever the dialog answered, the offset range follows the file now named.
-    const std::wstring path = core::Trim(PathText());
-    SetOffsetLimits(OffsetLimitsFor(ports_.audio.GetAudioFileDuration(path)));
+    FollowNamedFile();
     SetSpinValue(offsetSpin_, 0.0);
     SetSpinValue(delaySpin_, 0.0);
 }
 
+void CSampleAddEditDlg::FollowNamedFile() {
+    SetOffsetLimits(OffsetLimitsFor(ports_.audio.GetAudioFileDuration(core::Trim(PathText()))));
+}
+
 void CSampleAddEditDlg::OnOK() {
+    // A path typed or pasted since the last "Browse..." names another file: its range.
+    FollowNamedFile();
     // OK pressed with Enter leaves the focus in its edit: clamp as leaving it would.
     ClampSpinText(offsetSpin_, IDC_SAMPLE_OFFSET);
     ClampSpinText(delaySpin_, IDC_SAMPLE_DELAY);
+    if (!IsButtonChecked(IDC_SAMPLE_USE_DEFAULT)) {
+        ClampThresholdText();
+    }
 
     SampleEditorInput input;
     input.path = PathText();
@@ -182,7 +190,6 @@ void CSampleAddEditDlg::OnOK() {
     input.delayText = GetItemText(IDC_SAMPLE_DELAY);
     input.thresholdText = GetItemText(IDC_SAMPLE_THRESHOLD);
     input.useDefault = IsButtonChecked(IDC_SAMPLE_USE_DEFAULT);
-    input.offsetLimits = SpinLimits{offsetSpin_.minimum, offsetSpin_.maximum, offsetSpin_.step};
 
     const Checked<SampleInfo> checked = form_.Check(input, sample_, ports_.system, ports_.audio);
     if (!checked.Accepted()) {

@@ -35,6 +35,8 @@ class CSampleAddEditDlg : public win32::CDialog {
 
   private:
     void SetOffsetLimits(const SpinLimits& limits);
+    // The offset's range from the duration of the file the path edit names.
+    void FollowNamedFile();
     void Show(const SampleEditorView& view);
     void SetSpinValue(CDblSpinCtrl& spin, double value);
     void ClampSpinText(CDblSpinCtrl& spin, int editId);
