@@ -80,6 +80,16 @@ bool SaveWindowPlacement(RegistryPort& registry, PlacedWindow& window,
     return ok;
 }
 
+void WindowPlacementSetting::Load(RegistryPort& registry, SystemPort& system,
+                                  PlacedWindow& window) {
+    LoadWindowPlacement(registry, system, window, settingsKey_);
+    loaded_ = true;
+}
+
+bool WindowPlacementSetting::Save(RegistryPort& registry, PlacedWindow& window) const {
+    return !loaded_ || SaveWindowPlacement(registry, window, settingsKey_);
+}
+
 std::wstring LoadWavPath(RegistryPort& registry, SystemPort& system,
                          const std::wstring& settingsKey) {
     ScopedRegKey key(registry);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "registry_port.h"
 #include "system_port.h"
@@ -27,6 +28,22 @@ void LoadWindowPlacement(RegistryPort& registry, SystemPort& system, PlacedWindo
 Rect FitToWorkArea(const Rect& stored, const Rect& workArea);
 bool SaveWindowPlacement(RegistryPort& registry, PlacedWindow& window,
                          const std::wstring& settingsKey);
+
+// The main window's placement over one run of a tool: the teardown writes it back only
+// once start-up has read it, so that a start-up refused before that leaves the stored
+// placement alone instead of overwriting it with a window that was never placed.
+class WindowPlacementSetting {
+  public:
+    explicit WindowPlacementSetting(std::wstring settingsKey)
+        : settingsKey_(std::move(settingsKey)) {}
+    void Load(RegistryPort& registry, SystemPort& system, PlacedWindow& window);
+    // True, writing nothing, before Load.
+    bool Save(RegistryPort& registry, PlacedWindow& window) const;
+
+  private:
+    std::wstring settingsKey_;
+    bool loaded_ = false;
+};
 
 std::wstring LoadWavPath(RegistryPort& registry, SystemPort& system,
                          const std::wstring& settingsKey);

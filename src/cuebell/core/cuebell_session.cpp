@@ -97,8 +97,7 @@ bool CuebellSession::RunLegacyStep(core::WindowHandle owner) {
 
 void CuebellSession::LoadConfiguration(core::PlacedWindow& window) {
     const std::wstring settingsKey = CuebellSettingsKey();
-    core::LoadWindowPlacement(registry_, system_, window, settingsKey);
-    placementLoaded_ = true;
+    placement_.Load(registry_, system_, window);
     lastWavPath_ = core::LoadWavPath(registry_, system_, settingsKey);
     LoadGeneral(registry_, &general_, &counts_);
     LoadSamples(registry_, system_, &samples_, counts_.SamplesCount);
@@ -191,10 +190,7 @@ bool CuebellSession::WriteAll(const EntryRefs& entries,
 }
 
 bool CuebellSession::Close(core::PlacedWindow& window) {
-    if (!placementLoaded_) {
-        return true;
-    }
-    return core::SaveWindowPlacement(registry_, window, CuebellSettingsKey());
+    return placement_.Save(registry_, window);
 }
 
 }  // namespace cuebell

@@ -17,6 +17,7 @@
 #include "shared/message_box_port.h"
 #include "shared/registry_port.h"
 #include "shared/system_port.h"
+#include "shared/tool_settings.h"
 
 namespace cuebell {
 
@@ -105,7 +106,7 @@ class CuebellSession {
     LegacyLayoutStep* legacyStep_ = nullptr;
 
     bool ready_ = false;
-    bool placementLoaded_ = false;
+    core::WindowPlacementSetting placement_{CuebellSettingsKey()};
     core::StringList boards_;
     SampleList samples_;
     DeviceList devices_;

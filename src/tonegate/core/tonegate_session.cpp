@@ -60,7 +60,7 @@ StartResult TonegateSession::Start(core::WindowHandle owner, core::PlacedWindow&
         return StartResult::Quit;
     }
     const std::wstring settingsKey = TonegateSettingsKey();
-    core::LoadWindowPlacement(registry_, system_, window, settingsKey);
+    placement_.Load(registry_, system_, window);
     soundFilePath_ = core::LoadWavPath(registry_, system_, settingsKey);
     soundFilePathLoaded_ = true;
 
@@ -131,10 +131,9 @@ bool TonegateSession::WriteAll(const SignalRefs& signals,
 }
 
 bool TonegateSession::Close(core::PlacedWindow& window) {
-    const std::wstring settingsKey = TonegateSettingsKey();
-    bool ok = core::SaveWindowPlacement(registry_, window, settingsKey);
+    bool ok = placement_.Save(registry_, window);
     if (soundFilePathLoaded_) {
-        ok = core::SaveWavPath(registry_, settingsKey, soundFilePath_) && ok;
+        ok = core::SaveWavPath(registry_, TonegateSettingsKey(), soundFilePath_) && ok;
     }
     return ok;
 }

@@ -14,6 +14,7 @@
 #include "shared/message_box_port.h"
 #include "shared/registry_port.h"
 #include "shared/system_port.h"
+#include "shared/tool_settings.h"
 #include "tonegate/model/signal_records.h"
 
 namespace tonegate {
@@ -56,10 +57,11 @@ class TonegateSession {
     // returned Ready it writes nothing and answers WriteFailed (without a message).
     SaveResult Save(core::WindowHandle owner, const SignalRefs& signalsInListOrder);
 
-    // Teardown, whichever way the dialog closes: writes the window placement, and the
-    // sound-file path once start-up has read it (a refusal before that leaves the stored
-    // path as it was instead of overwriting it with an empty one). False when a write
-    // failed (nothing is shown: the dialog is going away).
+    // Teardown, whichever way the dialog closes: writes the window placement and the
+    // sound-file path once start-up has read them (a refusal before that leaves the stored
+    // ones as they were instead of overwriting them with a window that was never placed
+    // and an empty path). False when a write failed (nothing is shown: the dialog is going
+    // away).
     bool Close(core::PlacedWindow& window);
 
     const core::StringList& Boards() const { return boards_; }
@@ -76,6 +78,7 @@ class TonegateSession {
     core::BoardDriverPort& boardDriver_;
 
     bool ready_ = false;
+    core::WindowPlacementSetting placement_{TonegateSettingsKey()};
     bool soundFilePathLoaded_ = false;
     core::StringList boards_;
     core::ActionList actions_;
