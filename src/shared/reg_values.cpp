@@ -47,6 +47,14 @@ bool QueryText(const ScopedRegKey& key, const std::wstring& name, size_t maxByte
 
 }  // namespace
 
+bool ReadsBackWhole(const std::wstring& text) {
+    return Utf16Length(text) <= kRegStringLongestChars;
+}
+
+int StoredNameEditLimit(const std::wstring& toolPrefix) {
+    return static_cast<int>(kRegStringLongestChars - Utf16Length(toolPrefix));
+}
+
 std::wstring ReadRegString(const ScopedRegKey& key, const std::wstring& name) {
     std::wstring text;
     QueryText(key, name, kRegStringBufferChars * 2, &text);

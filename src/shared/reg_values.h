@@ -12,6 +12,15 @@ namespace core {
 
 // Size, in UTF-16 units with the terminator, of the buffer strings are read through.
 constexpr size_t kRegStringBufferChars = 520;
+// The longest text, in UTF-16 units, that reads back whole.
+constexpr size_t kRegStringLongestChars = kRegStringBufferChars - 1;
+
+// Whether a text written with WriteRegString reads back whole through ReadRegString: a
+// longer one reads back empty, and a record named by it vanishes at the next start.
+bool ReadsBackWhole(const std::wstring& text);
+// The most characters a name edit may take for a name stored behind the tool's prefix
+// (a name typed without the prefix gets it at OK).
+int StoredNameEditLimit(const std::wstring& toolPrefix);
 
 // REG_SZ or REG_EXPAND_SZ (not expanded) with an even byte count ending in a null
 // unit, at most 520 units with the terminator; anything else gives the empty text.

@@ -11,6 +11,7 @@
 #include "cuebell/editors/entry_editor_form.h"
 #include "cuebell/entry_editor_ids.h"
 #include "cuebell/model/cuebell_strings.h"
+#include "shared/reg_values.h"
 
 namespace cuebell {
 namespace {
@@ -157,6 +158,32 @@ TEST_F(EntryEditorFormTest, OkChecksInOrderAndStoresThePrefixedName) {
             ASSERT_TRUE(checked.Accepted());
             EXPECT_EQ(checked.record->Name, c.storedName);
             EXPECT_EQ(checked.record->Comment, c.storedComment);
+        }
+    }
+}
+
+// The store reads a name back through 519 UTF-16 units and the terminator: the name edit
+// takes what that leaves beside the prefix, and OK refuses a longer name pasted in.
+TEST_F(EntryEditorFormTest, OkRefusesANameTheStoreCannotReadBack) {
+    const size_t limit = static_cast<size_t>(core::StoredNameEditLimit(kToolPrefix));
+    const struct {
+        std::wstring name;
+        bool accepted;
+    } cases[] = {
+        {std::wstring(limit, L'n'), true},
+        {std::wstring(limit + 1, L'n'), false},
+        {kToolPrefix + std::wstring(limit, L'n'), true},
+        {std::wstring(limit - 1, L'n') + L"\U0001F3B5", false},  // two UTF-16 units
+    };
+    for (const auto& c : cases) {
+        EntryEditorForm form{c.name, 0, 0, kOneTicked, L""};
+        const Checked<GpiInfo> checked = CheckEntry(form, GpiInfo(), Sources());
+        ASSERT_EQ(checked.Accepted(), c.accepted) << c.name.size();
+        if (!c.accepted) {
+            EXPECT_EQ(checked.refusal.message.text,
+                      L"The detection entry name is too long: with its prefix 'WAV_' it can hold "
+                      L"at most 519 characters!");
+            EXPECT_EQ(checked.refusal.focusControl, IDC_ENTRY_NAME);
         }
     }
 }

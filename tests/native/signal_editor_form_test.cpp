@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shared/reg_values.h"
 #include "tonegate/editors/signal_editor_form.h"
 #include "tonegate/editors/typing_filters.h"
 #include "tonegate/model/tonegate_strings.h"
@@ -211,6 +212,35 @@ TEST_F(SignalEditorFormTest, OkRefusesTheFirstFaultWithItsBoxAndFocus) {
         EXPECT_EQ(checked.refusal.focusControl, c.focus) << c.name.c_str();
         EXPECT_EQ(form.name, c.shownName) << c.name.c_str();
         EXPECT_EQ(form[TF::Deviation], L"") << "a refused OK clamps nothing";
+    }
+}
+
+// The store reads a name back through 519 UTF-16 units and the terminator: the name edit
+// takes what that leaves beside the prefix, and OK refuses a longer name pasted in.
+TEST_F(SignalEditorFormTest, OkRefusesANameTheStoreCannotReadBack) {
+    const size_t limit = static_cast<size_t>(core::StoredNameEditLimit(kToolPrefix));
+    const struct {
+        std::wstring name;
+        bool accepted;
+    } cases[] = {
+        {std::wstring(limit, L'n'), true},
+        {std::wstring(limit + 1, L'n'), false},
+        {kToolPrefix + std::wstring(limit, L'n'), true},
+        {std::wstring(limit - 1, L'n') + L"\U0001F3B5", false},  // two UTF-16 units
+    };
+    for (const auto& c : cases) {
+        SignalEditorForm form = OpeningForm(signal, Sources()).form;
+        form.name = c.name;
+        form.symbols = L"1";
+        const core::Checked<CDTMFTaskInfo> checked = CheckSignal(form, signal, Sources());
+        ASSERT_EQ(checked.Accepted(), c.accepted) << c.name.size();
+        if (!c.accepted) {
+            EXPECT_EQ(checked.refusal.message.text,
+                      L"The detection signal name is too long: with its prefix 'DTMF_' it can "
+                      L"hold at most 519 characters!");
+            EXPECT_EQ(checked.refusal.message.flags, core::kMbOk | core::kMbIconError);
+            EXPECT_EQ(checked.refusal.focusControl, IDC_SIGNAL_NAME);
+        }
     }
 }
 

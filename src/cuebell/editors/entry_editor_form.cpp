@@ -7,6 +7,7 @@
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/model/model.h"
 #include "shared/format.h"
+#include "shared/reg_values.h"
 #include "shared/text.h"
 #include "shared/utilities.h"
 
@@ -63,10 +64,14 @@ bool NameTaken(const std::wstring& name, const std::vector<std::wstring>& otherN
     });
 }
 
-Checked<GpiInfo> Refuse(int textId, int focusControl, const EntryEditorSources& sources) {
+Checked<GpiInfo> Refuse(const std::wstring& text, int focusControl,
+                        const EntryEditorSources& sources) {
     return Checked<GpiInfo>::Refuse(
-        BoxMessage{CuebellText(textId), sources.title, core::kMbOk | core::kMbIconError},
-        focusControl);
+        BoxMessage{text, sources.title, core::kMbOk | core::kMbIconError}, focusControl);
+}
+
+Checked<GpiInfo> Refuse(int textId, int focusControl, const EntryEditorSources& sources) {
+    return Refuse(CuebellText(textId), focusControl, sources);
 }
 
 }  // namespace
@@ -119,6 +124,11 @@ Checked<GpiInfo> CheckEntry(EntryEditorForm& form, const GpiInfo& entry,
     std::wstring name = form.name;
     if (!core::StartsWith(kToolPrefix, name)) {
         name = kToolPrefix + name;
+    }
+    if (!core::ReadsBackWhole(name)) {
+        return Refuse(core::Format(CuebellText(IDS_ENTRY_NAME_TOO_LONG),
+                                   static_cast<int>(core::kRegStringLongestChars)),
+                      IDC_ENTRY_NAME, sources);
     }
     if (NameTaken(name, sources.otherNames)) {
         return Refuse(IDS_ENTRY_NAME_EXISTS, IDC_ENTRY_NAME, sources);

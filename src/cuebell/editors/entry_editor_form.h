@@ -52,7 +52,8 @@ void ApplyCommentRule(EntryEditorForm& form, const EntryEditorSources& sources);
 
 // OK: form.name becomes the trimmed name, which the editor shows whatever the outcome.
 // Then, first refusal wins: an empty name; a name holding "|"; (the tool prefix is put
-// in front of a name without it) a name another entry has, without regard to case; no
+// in front of a name without it) a name too long to read back from the store; a name
+// another entry has, without regard to case; no
 // sample ticked; a comment holding a line break. Accepted, the result is the entry with
 // the form's values (fields the form cannot tell, such as a device when the list offers
 // none, keep the entry's own).

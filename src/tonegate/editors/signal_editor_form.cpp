@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "shared/format.h"
+#include "shared/reg_values.h"
 #include "shared/text.h"
 #include "shared/utilities.h"
 #include "tonegate/editors/typing_filters.h"
@@ -125,6 +126,12 @@ Checked CheckSignal(SignalEditorForm& form, const CDTMFTaskInfo& signal,
     std::wstring name = form.name;
     if (!core::StartsWith(kToolPrefix, name)) {
         name = core::Format(L"%s%s", kToolPrefix, name);
+    }
+    if (!core::ReadsBackWhole(name)) {
+        return Checked::Refuse(Box(core::Format(TonegateText(IDS_SIGNAL_NAME_TOO_LONG),
+                                                static_cast<int>(core::kRegStringLongestChars)),
+                                   sources.title, core::kMbIconError),
+                               IDC_SIGNAL_NAME);
     }
     if (NameTaken(name, sources.otherNames)) {
         return Checked::Refuse(Box(core::Format(TonegateText(IDS_SIGNAL_NAME_EXISTS), name),

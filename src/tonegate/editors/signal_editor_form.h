@@ -66,7 +66,8 @@ bool CommentEnabled(const SignalEditorForm& form, const SignalEditorSources& sou
 
 // OK: form.name becomes the trimmed name, which the editor shows whatever the outcome.
 // Then, first refusal wins: an empty name; a name holding "|"; (the tool prefix is put in
-// front of a name without it) a name another signal has, without regard to case; a
+// front of a name without it) a name too long to read back from the store; a name another
+// signal has, without regard to case; a
 // comment holding a line break; no symbol. Accepted, the timing edits show their clamped
 // values and the result is the signal with the form's values (a device or action the form
 // cannot tell keeps the signal's own).

@@ -5,6 +5,7 @@
 #include "cuebell/core/box_message.h"
 #include "cuebell/entry_editor_ids.h"
 #include "cuebell/model/cuebell_strings.h"
+#include "shared/reg_values.h"
 #include "shared/win32/controls.h"
 
 namespace cuebell {
@@ -29,6 +30,8 @@ bool CGPIAddEditDlg::OnInitDialog() {
     const EntryEditorForm form = OpeningForm(*entry_, sources_);
     SetItemText(IDC_ENTRY_COMMENT, form.comment);
     SetItemText(IDC_ENTRY_NAME, form.name);
+    // What the store reads back; a longer name pasted in is refused at OK.
+    win32::CEdit(GetItem(IDC_ENTRY_NAME)).LimitText(core::StoredNameEditLimit(kToolPrefix));
     FillDevices(form.device);
     FillActions(form.action);
     ApplyCommentRule();

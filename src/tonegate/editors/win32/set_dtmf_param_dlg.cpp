@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "shared/reg_values.h"
 #include "shared/win32/controls.h"
 #include "tonegate/model/tonegate_strings.h"
 #include "tonegate/signal_editor_ids.h"
@@ -64,6 +65,8 @@ void CSetDTMFParamDlg::SetRangesAndLimits() {
         win32::CEdit(GetItem(rule.control)).LimitText(rule.editLimit);
     }
     win32::CEdit(GetItem(IDC_SIGNAL_SYMBOLS)).LimitText(static_cast<int>(kSymbolsEditLimit));
+    // What the store reads back; a longer name pasted in is refused at OK.
+    win32::CEdit(GetItem(IDC_SIGNAL_NAME)).LimitText(core::StoredNameEditLimit(kToolPrefix));
 }
 
 void CSetDTMFParamDlg::FillCombo(int id, const core::StringList& texts, int selected) {
