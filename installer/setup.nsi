@@ -6,15 +6,25 @@
 ;   CUEBELL_EXE    Cuebell.exe
 ;   TONEGATE_EXE   Tonegate.exe
 ;   SIMULATOR_DLL  cx840sim.dll, the board simulator (optional component)
+;   CUEBELL_MUTEX, TONEGATE_MUTEX
+;                  the mutexes the programs hold while they run, from
+;                  src/shared/program_mutexes.h
 ;
-; Command line: /S silent, /D=DIR target folder, /SIMULATOR selects the board simulator.
+; Command line: /S silent, /D=DIR target folder (an earlier installation is upgraded in its
+; own folder instead), /SIMULATOR selects the board simulator.
 ; The uninstaller removes exactly what the setup wrote: the configuration in the registry
 ; (detection stores, playout event tables, tool settings) is never touched.
+;
+; Exit codes (setup and uninstaller): 0 done; 1 cancelled on a page; 2 a file could not be
+; written; 3 Cuebell or Tonegate runs, and nothing was changed.
 
 Unicode true
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
+; A file that cannot be written ends the setup (Retry / Cancel; silent: exit code 2) instead
+; of being skipped.
+AllowSkipFiles off
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
@@ -28,12 +38,13 @@ SetCompressor /SOLID lzma
 !define CLSID_BOARD_DRIVER "{1F4986C0-1C5E-4B59-9933-0696349D12BF}"
 !define CLSID_AUDIO_FILE_INFO "{52DAF89E-DC2C-477D-A987-6EF419E57AE4}"
 !define SIMULATOR_FILE "cx840sim.dll"
+!define EXIT_PROGRAMS_RUNNING 3
 
 Name "${MAKER} ${PRODUCT}"
 OutFile "${OUTFILE}"
 ; The 32-bit Program Files: the programs are 32-bit, like the plug-ins they configure.
 InstallDir "$PROGRAMFILES32\${MAKER}\${PRODUCT}"
-; An earlier installation is upgraded where it is (a /D= on the command line still wins).
+; An earlier installation is upgraded where it is (.onInit holds to it against /D= too).
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 
 VIProductVersion "${VERSION}"
@@ -49,6 +60,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${MAKER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipDirectoryOnUpgrade
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -56,6 +68,55 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${MAKER}"
 !insertmacro MUI_LANGUAGE "English"
 
 Var SimulatorRefusal  ; why the simulator is not offered; empty when it is
+Var Upgrading         ; 1 when an earlier installation is upgraded in its folder
+
+; --- Running programs, looked for by the setup and the uninstaller before they change
+; anything: files in use would be left behind or half replaced.
+
+; Appends the program's name to $0 while its mutex exists. A mutex another account made
+; may deny access (error 5), which still says it exists.
+!macro FIND_PROGRAM_MUTEX mutex program
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${mutex}") p.r1 ?e'
+    Pop $2
+    ${If} $1 <> 0
+    ${OrIf} $2 = 5
+        ${If} $1 <> 0
+            System::Call 'kernel32::CloseHandle(p r1)'
+        ${EndIf}
+        ${If} $0 == ""
+            StrCpy $0 "${program}"
+        ${Else}
+            StrCpy $0 "$0 and ${program}"
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+; Returns only once neither program runs. Interactive, it asks the operator to close them
+; (Retry / Cancel); silent, or cancelled, it ends with EXIT_PROGRAMS_RUNNING.
+!macro DEFINE_REQUIRE_PROGRAMS_CLOSED prefix what
+Function ${prefix}RequireProgramsClosed
+    Push $0
+    Push $1
+    Push $2
+    ${Do}
+        StrCpy $0 ""
+        !insertmacro FIND_PROGRAM_MUTEX "${CUEBELL_MUTEX}" "Cuebell"
+        !insertmacro FIND_PROGRAM_MUTEX "${TONEGATE_MUTEX}" "Tonegate"
+        ${If} $0 == ""
+            ${Break}
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Please close $0, then press Retry.$\r$\n$\r$\nCancel ends ${what} without changing anything." /SD IDCANCEL IDRETRY retry
+        SetErrorLevel ${EXIT_PROGRAMS_RUNNING}
+        Quit
+      retry:
+    ${Loop}
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro DEFINE_REQUIRE_PROGRAMS_CLOSED "" "the setup"
+!insertmacro DEFINE_REQUIRE_PROGRAMS_CLOSED "un." "the removal"
 
 ; --- The board simulator's registration, shared by the setup and the uninstaller.
 
@@ -115,6 +176,8 @@ FunctionEnd
 
 Section "Cuebell and Tonegate" SecPrograms
     SectionIn RO
+    ; Again: a program may have been started while the pages were open.
+    Call RequireProgramsClosed
     SetOutPath "$INSTDIR"
     File "/oname=Cuebell.exe" "${CUEBELL_EXE}"
     File "/oname=Tonegate.exe" "${TONEGATE_EXE}"
@@ -163,6 +226,16 @@ SectionEnd
 Function .onInit
     SetRegView 32
     SetShellVarContext all
+    Call RequireProgramsClosed
+    ; An earlier installation is upgraded in its own folder, whatever /D= says: a second
+    ; copy's uninstaller would later remove this installation's entry and shortcuts.
+    StrCpy $Upgrading 0
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\Uninstall.exe"
+        StrCpy $INSTDIR $0
+        StrCpy $Upgrading 1
+    ${EndIf}
     ; An upgrade keeps the simulator where the earlier installation has it.
     ReadRegStr $0 HKCR "CLSID\${CLSID_BOARD_DRIVER}\InprocServer32" ""
     ${If} $0 == "$INSTDIR\${SIMULATOR_FILE}"
@@ -186,17 +259,32 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+Function SkipDirectoryOnUpgrade
+    ${If} $Upgrading == 1
+        Abort
+    ${EndIf}
+FunctionEnd
+
 ; --- Uninstaller: program files, shortcuts and its own entry; never the configuration.
 
 Function un.onInit
     SetRegView 32
     SetShellVarContext all
+    Call un.RequireProgramsClosed
 FunctionEnd
 
 Section "Uninstall"
-    Call un.RemoveSimulator
+    ; The programs first: one that cannot be removed (started since the check) keeps the
+    ; rest, the entry included, so that the removal can be done again.
     Delete "$INSTDIR\Cuebell.exe"
     Delete "$INSTDIR\Tonegate.exe"
+    ${If} ${FileExists} "$INSTDIR\Cuebell.exe"
+    ${OrIf} ${FileExists} "$INSTDIR\Tonegate.exe"
+        MessageBox MB_OK|MB_ICONSTOP "Cuebell or Tonegate is in use and was not removed. Close it, then remove the programs again." /SD IDOK
+        SetErrorLevel ${EXIT_PROGRAMS_RUNNING}
+        Quit
+    ${EndIf}
+    Call un.RemoveSimulator
     Delete "$INSTDIR\Uninstall.exe"
     ; Only emptied folders go: whatever else an operator keeps there stays.
     RMDir "$INSTDIR"

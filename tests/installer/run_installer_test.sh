@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The setup program of a 32-bit build tree, under Wine in a fresh prefix: a silent install
 # with the board simulator, an upgrade over it, the installed Cuebell started on a seeded
-# configuration, a silent uninstall, and a machine with the board maker's driver, which
-# never gets the simulator. The configuration must come through byte for byte.
+# configuration, the setup and the uninstaller refused while it runs, an upgrade told to go
+# elsewhere, a silent uninstall, and a machine with the board maker's driver, which never
+# gets the simulator. The configuration must come through byte for byte.
 #
 # Usage: tests/installer/run_installer_test.sh [BUILD_TREE]   (default: build/win32, built)
 # Prints one line per case and "installer: N passed, N failed"; exits non-zero on a failure.
@@ -114,17 +115,57 @@ case_upgrade() {
     expect_eq "configuration after installing" "$(configuration)" "$configuration_before"
 }
 
-# The seeded table holds a repeated event: Cuebell says so before its main dialog shows.
-case_installed_cuebell_starts() {
+# The installed Cuebell, started to its main dialog: the seeded table holds a repeated
+# event, and Cuebell says so (startup_box) before its main dialog shows.
+start_installed_cuebell() {
     "$WINE32" "$INSTALL_WIN\\Cuebell.exe" >/dev/null 2>&1 &
-    local pid=$!
-    local box
-    box=$(driver box 1)
-    [[ "$box" == *"'WAV_Weather bed'"* ]] || fail "start-up message: [$box]"
+    cuebell_pid=$!
+    startup_box=$(driver box 1)
     driver wait-dialog Cuebell >/dev/null || fail "the main dialog did not show"
+}
+close_installed_cuebell() {
     driver click Cuebell 2 >/dev/null
     driver wait-gone Cuebell >/dev/null || fail "Cancel did not close the main dialog"
-    wait_exit "$pid" 20 || fail "Cuebell ended with $?"
+    wait_exit "$cuebell_pid" 20 || fail "Cuebell ended with $?"
+}
+
+case_installed_cuebell_starts() {
+    start_installed_cuebell
+    [[ "$startup_box" == *"'WAV_Weather bed'"* ]] || fail "start-up message: [$startup_box]"
+    close_installed_cuebell
+}
+
+# While the installed Cuebell runs, a silent setup, an interactive one that the operator
+# cancels and a silent uninstall all end with 3 and change nothing: a missing Tonegate.exe
+# is not written again, the entry keeps its version, no file is removed.
+case_running_cuebell_blocks_setup_and_uninstall() {
+    rm -f "$INSTALL_DIR/Tonegate.exe"
+    reg32 add "$UNINSTALL_KEY" /v DisplayVersion /d 0.0.0.1 /f
+    start_installed_cuebell
+    install
+    expect_eq "silent setup's exit code" "$?" 3
+    "$WINE32" "$INSTALL_WIN\\Uninstall.exe" /S "_?=$INSTALL_WIN" >/dev/null 2>&1
+    expect_eq "silent uninstall's exit code" "$?" 3
+    "$WINE32" "$SETUP" >/dev/null 2>&1 &
+    local setup_pid=$! box
+    box=$(driver box 2)
+    [[ "$box" == *"Please close Cuebell, then press Retry."* ]] || fail "setup's question: [$box]"
+    wait_exit "$setup_pid" 30
+    expect_eq "interactive setup's exit code" "$?" 3
+    [ ! -e "$INSTALL_DIR/Tonegate.exe" ] || fail "Tonegate.exe was written"
+    [ -f "$INSTALL_DIR/Cuebell.exe" ] && [ -f "$INSTALL_DIR/Uninstall.exe" ] ||
+        fail "installed files were removed"
+    expect_eq "DisplayVersion" "$(reg_value "$UNINSTALL_KEY" DisplayVersion)" 0.0.0.1
+    close_installed_cuebell
+}
+
+# /D= naming another folder upgrades the earlier installation where it is: one copy.
+case_upgrade_ignores_another_folder() {
+    install '/D=C:\Elsewhere' || fail "the silent upgrade failed ($?)"
+    [ ! -e "$PREFIX/drive_c/Elsewhere" ] || fail "a second copy went to C:\\Elsewhere"
+    expect_programs_installed
+    expect_eq "InstallLocation" "$(reg_value "$UNINSTALL_KEY" InstallLocation)" "$INSTALL_WIN"
+    expect_eq "DisplayVersion" "$(reg_value "$UNINSTALL_KEY" DisplayVersion)" "$VERSION"
 }
 
 case_uninstall() {
@@ -175,6 +216,10 @@ configuration_before=$(configuration)
 run_case "silent install with the simulator: files, shortcuts, entry, registration" case_install
 run_case "silent upgrade in place keeps the simulator and the configuration" case_upgrade
 run_case "the installed Cuebell starts on the seeded configuration" case_installed_cuebell_starts
+run_case "while Cuebell runs, setup and uninstall change nothing and end with 3" \
+    case_running_cuebell_blocks_setup_and_uninstall
+run_case "an upgrade with /D= elsewhere stays in the installed folder" \
+    case_upgrade_ignores_another_folder
 run_case "silent uninstall: everything installed gone, configuration unchanged" case_uninstall
 run_case "beside the board maker's driver: no simulator, driver left registered" \
     case_board_maker_driver_kept
