@@ -6,6 +6,7 @@
 ;   CUEBELL_EXE    Cuebell.exe
 ;   TONEGATE_EXE   Tonegate.exe
 ;   SIMULATOR_DLL  cx840sim.dll, the board simulator (optional component)
+;   GUIDE_HTML     guide.html, the user's guide (left out when the tree could not make it)
 ;
 ; Command line: /S silent, /D=DIR target folder, /SIMULATOR selects the board simulator.
 ; The uninstaller removes exactly what the setup wrote: the configuration in the registry
@@ -122,6 +123,10 @@ Section "Cuebell and Tonegate" SecPrograms
     CreateDirectory "$SMPROGRAMS\${MAKER}"
     CreateShortcut "$SMPROGRAMS\${MAKER}\Cuebell.lnk" "$INSTDIR\Cuebell.exe"
     CreateShortcut "$SMPROGRAMS\${MAKER}\Tonegate.lnk" "$INSTDIR\Tonegate.exe"
+!ifdef GUIDE_HTML
+    File "/oname=guide.html" "${GUIDE_HTML}"
+    CreateShortcut "$SMPROGRAMS\${MAKER}\User's guide.lnk" "$INSTDIR\guide.html"
+!endif
 SectionEnd
 
 Section /o "Board simulator (training and demonstration without boards)" SecSimulator
@@ -197,12 +202,14 @@ Section "Uninstall"
     Call un.RemoveSimulator
     Delete "$INSTDIR\Cuebell.exe"
     Delete "$INSTDIR\Tonegate.exe"
+    Delete "$INSTDIR\guide.html"
     Delete "$INSTDIR\Uninstall.exe"
     ; Only emptied folders go: whatever else an operator keeps there stays.
     RMDir "$INSTDIR"
     RMDir "$PROGRAMFILES32\${MAKER}"
     Delete "$SMPROGRAMS\${MAKER}\Cuebell.lnk"
     Delete "$SMPROGRAMS\${MAKER}\Tonegate.lnk"
+    Delete "$SMPROGRAMS\${MAKER}\User's guide.lnk"
     RMDir "$SMPROGRAMS\${MAKER}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
