@@ -9,6 +9,7 @@
 ;   CUEBELL_MUTEX, TONEGATE_MUTEX
 ;                  the mutexes the programs hold while they run, from
 ;                  src/shared/program_mutexes.h
+;   GUIDE_HTML     guide.html, the user's guide (left out when the tree could not make it)
 ;
 ; Command line: /S silent, /D=DIR target folder (an earlier installation is upgraded in its
 ; own folder instead), /SIMULATOR selects the board simulator.
@@ -185,6 +186,10 @@ Section "Cuebell and Tonegate" SecPrograms
     CreateDirectory "$SMPROGRAMS\${MAKER}"
     CreateShortcut "$SMPROGRAMS\${MAKER}\Cuebell.lnk" "$INSTDIR\Cuebell.exe"
     CreateShortcut "$SMPROGRAMS\${MAKER}\Tonegate.lnk" "$INSTDIR\Tonegate.exe"
+!ifdef GUIDE_HTML
+    File "/oname=guide.html" "${GUIDE_HTML}"
+    CreateShortcut "$SMPROGRAMS\${MAKER}\User's guide.lnk" "$INSTDIR\guide.html"
+!endif
 SectionEnd
 
 Section /o "Board simulator (training and demonstration without boards)" SecSimulator
@@ -284,6 +289,7 @@ Section "Uninstall"
         SetErrorLevel ${EXIT_PROGRAMS_RUNNING}
         Quit
     ${EndIf}
+    Delete "$INSTDIR\guide.html"
     Call un.RemoveSimulator
     Delete "$INSTDIR\Uninstall.exe"
     ; Only emptied folders go: whatever else an operator keeps there stays.
@@ -291,6 +297,7 @@ Section "Uninstall"
     RMDir "$PROGRAMFILES32\${MAKER}"
     Delete "$SMPROGRAMS\${MAKER}\Cuebell.lnk"
     Delete "$SMPROGRAMS\${MAKER}\Tonegate.lnk"
+    Delete "$SMPROGRAMS\${MAKER}\User's guide.lnk"
     RMDir "$SMPROGRAMS\${MAKER}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -81,6 +81,8 @@ expect_programs_installed() {
         [ -f "$INSTALL_DIR/$program.exe" ] || fail "$program.exe is not installed"
         [ -f "$MENU_DIR/$program.lnk" ] || fail "$program has no Start-menu shortcut"
     done
+    [ -s "$INSTALL_DIR/guide.html" ] || fail "the user's guide is not installed"
+    [ -f "$MENU_DIR/User's guide.lnk" ] || fail "the user's guide has no Start-menu shortcut"
 }
 
 # --- cases

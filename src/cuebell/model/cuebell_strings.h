@@ -8,7 +8,9 @@ namespace cuebell {
 
 enum StringId : int {
 #define STRING_ENTRY(name, id, text) name = id,
+#define MESSAGE_ENTRY(name, id, text) STRING_ENTRY(name, id, text)
 #include "cuebell/strings.inc"
+#undef MESSAGE_ENTRY
 #undef STRING_ENTRY
 };
 

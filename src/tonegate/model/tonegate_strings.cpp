@@ -5,7 +5,9 @@ namespace {
 
 constexpr core::StringEntry kEntries[] = {
 #define STRING_ENTRY(name, id, text) {id, L"" text},
+#define MESSAGE_ENTRY(name, id, text) STRING_ENTRY(name, id, text)
 #include "tonegate/strings.inc"
+#undef MESSAGE_ENTRY
 #undef STRING_ENTRY
 };
 

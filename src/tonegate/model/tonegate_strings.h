@@ -10,7 +10,9 @@ namespace tonegate {
 
 enum StringId : int {
 #define STRING_ENTRY(name, id, text) name = id,
+#define MESSAGE_ENTRY(name, id, text) STRING_ENTRY(name, id, text)
 #include "tonegate/strings.inc"
+#undef MESSAGE_ENTRY
 #undef STRING_ENTRY
 };
 

@@ -13,6 +13,8 @@
 //   syscommand CAPTION CMD           send the system-menu command (posted)
 //   text CAPTION ID                  print the control's text
 //   enabled CAPTION ID               print 1 when the control is enabled, else 0
+//   rect CAPTION                     print the dialog's window rectangle on the screen as
+//                                    "WIDTHxHEIGHT+LEFT+TOP" (a crop geometry)
 //   list CAPTION ID                  print "selected=N", then one line per row, cells by " | "
 //   select CAPTION ID ROW            select the list row (-1: none)
 //   check CAPTION ID ROW 0|1         clear or tick the list row's check box
@@ -247,6 +249,20 @@ int Text(const std::vector<std::wstring>& args) {
         return Fail(L"no control " + args[1]);
     }
     Print(WindowText(control));
+    return 0;
+}
+
+int Rect(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    RECT rect{};
+    if (dialog == nullptr) {
+        return 1;
+    }
+    if (!::GetWindowRect(dialog, &rect)) {
+        return Fail(L"no window rectangle for " + args[0]);
+    }
+    Print(std::to_wstring(rect.right - rect.left) + L"x" + std::to_wstring(rect.bottom - rect.top) +
+          L"+" + std::to_wstring(rect.left) + L"+" + std::to_wstring(rect.top));
     return 0;
 }
 
@@ -567,6 +583,7 @@ const Command kCommands[] = {
     {L"syscommand", 2, SysCommand},
     {L"text", 2, Text},
     {L"enabled", 2, Enabled},
+    {L"rect", 1, Rect},
     {L"list", 2, List},
     {L"select", 3, Select},
     {L"check", 4, Check},
