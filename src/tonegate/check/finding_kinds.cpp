@@ -1,0 +1,52 @@
+#include "tonegate/check/finding_kinds.h"
+
+#include "tonegate/model/tonegate_strings.h"
+
+namespace tonegate {
+namespace findings {
+
+namespace {
+constexpr core::Severity kError = core::Severity::Error;
+constexpr core::Severity kWarning = core::Severity::Warning;
+constexpr core::Severity kNote = core::Severity::Note;
+}  // namespace
+
+const core::FindingKind kKinds[KindCount] = {
+    {kError, IDS_CHECK_SIGNAL_NOT_AN_INPUT},
+    {kError, IDS_CHECK_SIGNAL_NAME_TWINS},
+    {kError, IDS_CHECK_BOARD_WITHOUT_INSTANCE},
+    {kError, IDS_CHECK_NO_PLAYOUT_INSTANCE},
+    {kError, IDS_CHECK_SAME_TONES},
+    {kWarning, IDS_CHECK_SYMBOLS_BEGIN_ANOTHER},
+    {kWarning, IDS_CHECK_REJECTED_SYMBOL},
+    {kWarning, IDS_CHECK_SHORT_SYMBOL},
+    {kWarning, IDS_CHECK_REPEAT_BRIDGED},
+    {kWarning, IDS_CHECK_EVENTS_WITHOUT_SIGNAL},
+    {kWarning, IDS_CHECK_UNPARSED_RECORDS},
+    {kWarning, IDS_CHECK_BOARD_BY_DEFAULT},
+    {kWarning, IDS_CHECK_TIMING_NOT_A_NUMBER},
+    {kWarning, IDS_CHECK_TIMING_OUT_OF_RANGE},
+    {kWarning, IDS_CHECK_SYMBOLS_NOT_KEPT},
+    {kNote, IDS_CHECK_TABLE_UNREADABLE},
+};
+
+}  // namespace findings
+
+core::CheckTexts TonegateCheckTexts() {
+    core::CheckTexts texts;
+    texts.severityNames = {TonegateText(IDS_CHECK_ERROR), TonegateText(IDS_CHECK_WARNING),
+                           TonegateText(IDS_CHECK_NOTE)};
+    texts.oneCount = {TonegateText(IDS_CHECK_ONE_ERROR), TonegateText(IDS_CHECK_ONE_WARNING),
+                      TonegateText(IDS_CHECK_ONE_NOTE)};
+    texts.manyCount = {TonegateText(IDS_CHECK_ERRORS), TonegateText(IDS_CHECK_WARNINGS),
+                       TonegateText(IDS_CHECK_NOTES)};
+    texts.caption = TonegateText(IDS_CHECK_CAPTION);
+    texts.noProblems = TonegateText(IDS_CHECK_NO_PROBLEMS);
+    texts.severityColumn = TonegateText(IDS_CHECK_SEVERITY_COLUMN);
+    texts.whereColumn = TonegateText(IDS_CHECK_WHERE_COLUMN);
+    texts.findingColumn = TonegateText(IDS_CHECK_FINDING_COLUMN);
+    texts.moreNames = TonegateText(IDS_CHECK_MORE_NAMES);
+    return texts;
+}
+
+}  // namespace tonegate
