@@ -24,7 +24,8 @@ inline constexpr size_t kSeverityCount = 3;
 
 // The kind of record a finding points at; the position is the record's in the list the
 // check was given (entries and signals in list order).
-enum class RecordKind : int { Entry, Sample, Device, Signal, Instance };
+// General: Cuebell's general settings (position 0).
+enum class RecordKind : int { Entry, Sample, Device, Signal, Instance, General };
 
 struct RecordRef {
     RecordKind kind = RecordKind::Entry;

@@ -78,13 +78,15 @@ struct Station {
         for (const auto& entry : owned) {
             entries.push_back(entry.get());
         }
-        const CuebellConfiguration configuration{samples, devices, entries, boards, instances};
+        const CuebellConfiguration configuration{samples, devices, entries,
+                                                 general, boards,  instances};
         return CheckCuebellConfiguration(configuration, CuebellCheckPorts{driver, system, audio});
     }
 
     SampleList samples;
     DeviceList devices;
     EntryList owned;
+    GeneralParams general;
     core::StringList boards{L"1"};
     core::PlayoutInstanceList instances;
     core::MemoryBoardDriver driver;
@@ -237,10 +239,13 @@ INSTANTIATE_TEST_SUITE_P(
                       s.samples[0].Delay = 2.4;
                       s.AddSample(L"C:\\Jingles\\news.wav", 0, 150);
                       s.samples[1].Threshold = 101;
+                      s.general.GPILength = 0.456;  // shown as 0.46: no finding
+                      s.general.CutoffFrequency = 60000;
                   },
                   {{W, L"C:\\Jingles\\news.wav", L"2.40 s"},
                    {W, L"C:\\Jingles\\news.wav", L"100.00 s"},
                    {W, L"C:\\Jingles\\news.wav", L"101 %"},
+                   {W, L"General settings", L"general settings"},
                    {N, L"C:\\Jingles\\news.wav", L"No entry"}}},
         CheckCase{"ALongListOfNamesEndsInHowManyMore",
                   [](Station& s) {

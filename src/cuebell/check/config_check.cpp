@@ -1,10 +1,12 @@
 #include "cuebell/check/config_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 #include "cuebell/check/check_context.h"
 #include "cuebell/core/box_message.h"
+#include "cuebell/editors/general_settings_form.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/model/model.h"
 #include "shared/format.h"
@@ -16,6 +18,9 @@ namespace {
 
 using core::RecordKind;
 using core::RecordRef;
+
+// The activity period is shown with two decimals: rounding to them changes it this much.
+constexpr double kActivityPeriodRounding = 0.005 + 1e-9;
 
 template <typename Records, typename IdOf>
 std::unordered_map<std::wstring, int> PositionsById(const Records& records, IdOf idOf) {
@@ -126,6 +131,27 @@ void CheckIntervals(const CheckContext& context) {
     }
 }
 
+// General values the dialog would change as it opens: set by hand in the registry. The
+// activity period's two decimals alone are no finding.
+void CheckGeneral(const CheckContext& context) {
+    const GeneralParams& stored = context.config.general;
+    const Checked<GeneralParams> shown =
+        CheckGeneralSettings(stored, GeneralSettingsFormFor(stored));
+    if (!shown.Accepted()) {
+        return;
+    }
+    const GeneralParams& kept = *shown.record;
+    const bool changed = std::fabs(kept.GPILength - stored.GPILength) > kActivityPeriodRounding ||
+                         kept.CutoffFrequency != stored.CutoffFrequency ||
+                         kept.LowPassFilterSize != stored.LowPassFilterSize ||
+                         kept.PowerRecalcRate != stored.PowerRecalcRate ||
+                         kept.Threshold != stored.Threshold;
+    if (changed) {
+        context.Add(findings::GeneralOutOfRange, CuebellText(IDS_CHECK_GENERAL_SETTINGS), {},
+                    {RecordRef{RecordKind::General, 0}});
+    }
+}
+
 void CheckPlayout(const CheckContext& context) {
     const CuebellConfiguration& config = context.config;
     std::vector<core::PlayoutDetection> detections;
@@ -227,6 +253,7 @@ core::FindingList CheckCuebellConfiguration(const CuebellConfiguration& configur
     CheckEntryNames(context);
     CheckSameDeviceSameFile(context);
     CheckIntervals(context);
+    CheckGeneral(context);
     CheckPlayout(context);
     core::SortFindings(&list);
     return list;

@@ -15,11 +15,12 @@ namespace cuebell {
 
 // What the check looks at. Record references in the findings are positions in these
 // lists: RecordKind::Entry in entries (list order), Sample in samples, Device in devices,
-// Instance in instances.
+// Instance in instances; General is the general block.
 struct CuebellConfiguration {
     const SampleList& samples;
     const DeviceList& devices;
     const EntryRefs& entries;  // null entries are passed over
+    const GeneralParams& general;
     const core::StringList& boards;
     const core::PlayoutInstanceList& instances;
 };

@@ -32,6 +32,7 @@ const core::FindingKind kKinds[KindCount] = {
     {kWarning, IDS_CHECK_DELAY_TOO_LONG},
     {kWarning, IDS_CHECK_THRESHOLD_TOO_HIGH},
     {kWarning, IDS_CHECK_DIGIT_NOT_OFFERED},
+    {kWarning, IDS_CHECK_GENERAL_OUT_OF_RANGE},
     {kNote, IDS_CHECK_TABLE_UNREADABLE},
     {kNote, IDS_CHECK_UNUSED_SAMPLE},
     {kNote, IDS_CHECK_UNUSED_DEVICE},

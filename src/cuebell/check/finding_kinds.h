@@ -29,6 +29,7 @@ enum Kind : int {
     DelayTooLong,
     ThresholdTooHigh,
     DigitNotOffered,
+    GeneralOutOfRange,
     // Notes.
     TableUnreadable,
     UnusedSample,
