@@ -75,6 +75,22 @@ Finding FindingMaker::Make(int kind, std::wstring where, std::initializer_list<F
     return finding;
 }
 
+CheckTexts LoadCheckTexts(std::wstring (*text)(int id), int captionId) {
+    const auto at = [&](check_text::Offset offset) { return text(captionId + offset); };
+    CheckTexts texts;
+    texts.caption = at(check_text::Caption);
+    texts.severityColumn = at(check_text::SeverityColumn);
+    texts.whereColumn = at(check_text::WhereColumn);
+    texts.findingColumn = at(check_text::FindingColumn);
+    texts.severityNames = {at(check_text::Error), at(check_text::Warning), at(check_text::Note)};
+    texts.noProblems = at(check_text::NoProblems);
+    texts.oneCount = {at(check_text::OneError), at(check_text::OneWarning),
+                      at(check_text::OneNote)};
+    texts.manyCount = {at(check_text::Errors), at(check_text::Warnings), at(check_text::Notes)};
+    texts.moreNames = at(check_text::MoreNames);
+    return texts;
+}
+
 std::wstring FoldedKey(const std::wstring& text) {
     std::wstring folded = Trim(text);
     for (auto& c : folded) {

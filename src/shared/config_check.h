@@ -5,6 +5,7 @@
 // table of finding kinds and its own string table.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -118,6 +119,58 @@ std::vector<std::vector<int>> GroupByKey(size_t count, KeyOf keyOf) {
     }
     return groups;
 }
+
+namespace detail {
+template <typename T>
+const T* RecordPointer(T* record) {
+    return record;
+}
+template <typename T>
+const T* RecordPointer(const T& record) {
+    return &record;
+}
+}  // namespace detail
+
+// The groups of two or more records whose texts are equal, trimmed and letter case aside;
+// null records are passed over. Records is a list of records or of pointers to them.
+template <typename Records, typename TextOf>
+std::vector<std::vector<int>> Twins(const Records& records, TextOf textOf) {
+    auto groups = GroupByKey(records.size(), [&](size_t i, std::wstring* key) {
+        const auto* record = detail::RecordPointer(records[i]);
+        if (!record) {
+            return false;
+        }
+        *key = FoldedKey(textOf(*record));
+        return true;
+    });
+    groups.erase(std::remove_if(groups.begin(), groups.end(),
+                                [](const std::vector<int>& group) { return group.size() < 2; }),
+                 groups.end());
+    return groups;
+}
+
+// The check's common texts stand in each program's string table at consecutive
+// identifiers, in this order, from the caption on.
+namespace check_text {
+enum Offset : int {
+    Caption,
+    SeverityColumn,
+    WhereColumn,
+    FindingColumn,
+    Error,
+    Warning,
+    Note,
+    NoProblems,
+    OneError,
+    Errors,
+    OneWarning,
+    Warnings,
+    OneNote,
+    Notes,
+    MoreNames,
+};
+}  // namespace check_text
+CheckTexts LoadCheckTexts(std::wstring (*text)(int id), int captionId);
 
 // Makes the findings of one program from its table of kinds (indexed by kind) and its
 // string table.

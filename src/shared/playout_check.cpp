@@ -105,6 +105,14 @@ void AddInstanceFindings(const PlayoutInstanceList& instances,
 
 }  // namespace
 
+InstalledInputs::InstalledInputs(const StringList& boards) {
+    StringList names;
+    BuildInputNames(boards, &names);
+    for (const auto& name : names) {
+        keys_.insert(FoldedKey(name));
+    }
+}
+
 int32_t InstalledBoard(int32_t board, const StringList& boards) {
     return board >= 1 && static_cast<size_t>(board) <= boards.size() ? board : -1;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "shared/boards.h"
@@ -35,6 +36,19 @@ struct PlayoutKinds {
 // The board when it is installed (the board list holds "1" to "n"); -1 otherwise, since a
 // detection on a board that is not installed has a finding of its device instead.
 int32_t InstalledBoard(int32_t board, const StringList& boards);
+
+// The input names of the installed boards, to tell whether a device names one (trimmed,
+// letter case aside, as the editors select it).
+class InstalledInputs {
+  public:
+    explicit InstalledInputs(const StringList& boards);
+    bool Has(const std::wstring& deviceName) const {
+        return keys_.count(FoldedKey(deviceName)) != 0;
+    }
+
+  private:
+    std::unordered_set<std::wstring> keys_;
+};
 
 // "VeZev" and the instance's key name, as the messages name an instance.
 std::wstring InstanceWhere(const PlayoutInstance& instance);

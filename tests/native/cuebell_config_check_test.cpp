@@ -4,20 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "config_check_fixture.h"
 #include "cuebell/check/finding_kinds.h"
 #include "shared/inmemory/memory_board_driver.h"
 #include "shared/inmemory/memory_system.h"
 
 namespace cuebell {
 namespace {
-
-using core::Severity;
 
 // Counts the questions, so that each distinct file is seen to be asked once.
 class CountingAudio : public core::MemoryAudioFileInfo {
@@ -94,25 +92,8 @@ struct Station {
     CountingAudio audio;
 };
 
-struct Expected {
-    Severity severity;
-    std::wstring where;
-    std::wstring word;  // a word of the sentence
-};
-
-struct CheckCase {
-    const char* name;
-    std::function<void(Station&)> spoil;
-    std::vector<Expected> findings;
-};
-
-void PrintTo(const CheckCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-const Severity E = Severity::Error;
-const Severity W = Severity::Warning;
-const Severity N = Severity::Note;
+using CheckCase = check_testing::CheckCase<Station>;
+using namespace check_testing;
 
 TEST(CuebellConfigCheck, AStationWithoutProblemsHasNoFindings) {
     Station station;
@@ -127,15 +108,7 @@ TEST_P(CuebellCheckTable, FindsEachProblemOnceInTheListOrder) {
     Station station;
     GetParam().spoil(station);
     const core::FindingList findings = station.Check();
-    const std::vector<Expected>& expected = GetParam().findings;
-    ASSERT_EQ(findings.size(), expected.size());
-    for (size_t i = 0; i < findings.size(); ++i) {
-        EXPECT_EQ(findings[i].severity, expected[i].severity) << i;
-        EXPECT_EQ(findings[i].where, expected[i].where) << i;
-        EXPECT_NE(findings[i].sentence.find(expected[i].word), std::wstring::npos)
-            << i << ": " << testing::PrintToString(findings[i].sentence);
-        EXPECT_FALSE(findings[i].records.empty()) << i;
-    }
+    ExpectFindings(findings, GetParam().findings);
     for (const auto& asked : station.audio.asked) {
         EXPECT_EQ(asked.second, 1) << "asked more than once: " << asked.first.size();
     }
@@ -256,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   {{E, L"WAV_News, WAV_1, WAV_2, WAV_3, WAV_4, 3 more", L"no playout"},
                    {W, L"WAV_News, WAV_1, WAV_2, WAV_3, WAV_4, 3 more", L"same file"}}}),
-    [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    CaseName<Station>);
 
 TEST(CuebellConfigCheck, SummaryAndRowsCountEachSeverity) {
     Station station;

@@ -4,17 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "config_check_fixture.h"
 #include "tonegate/check/finding_kinds.h"
 
 namespace tonegate {
 namespace {
-
-using core::Severity;
 
 // One board with one playout instance; DTMF_News listens on input 1 for 1D62.
 struct Station {
@@ -57,25 +55,8 @@ struct Station {
     core::PlayoutInstanceList instances;
 };
 
-struct Expected {
-    Severity severity;
-    std::wstring where;
-    std::wstring word;  // a word of the sentence
-};
-
-struct CheckCase {
-    const char* name;
-    std::function<void(Station&)> spoil;
-    std::vector<Expected> findings;
-};
-
-void PrintTo(const CheckCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-const Severity E = Severity::Error;
-const Severity W = Severity::Warning;
-const Severity N = Severity::Note;
+using CheckCase = check_testing::CheckCase<Station>;
+using namespace check_testing;
 
 TEST(TonegateConfigCheck, AStationWithoutProblemsHasNoFindings) {
     const core::FindingList findings = Station().Check();
@@ -89,15 +70,7 @@ TEST_P(TonegateCheckTable, FindsEachProblemOnceInTheListOrder) {
     Station station;
     GetParam().spoil(station);
     const core::FindingList findings = station.Check();
-    const std::vector<Expected>& expected = GetParam().findings;
-    ASSERT_EQ(findings.size(), expected.size());
-    for (size_t i = 0; i < findings.size(); ++i) {
-        EXPECT_EQ(findings[i].severity, expected[i].severity) << i;
-        EXPECT_EQ(findings[i].where, expected[i].where) << i;
-        EXPECT_NE(findings[i].sentence.find(expected[i].word), std::wstring::npos)
-            << i << ": " << testing::PrintToString(findings[i].sentence);
-        EXPECT_FALSE(findings[i].records.empty()) << i;
-    }
+    ExpectFindings(findings, GetParam().findings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,19 +125,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {{W, L"DTMF_Reject", L"12 ms"},
                    {W, L"DTMF_Short", L"30 ms"},
                    {W, L"DTMF_Repeat", L"55 repeat"}}},
-        CheckCase{"TheTablesOwnEventsBoardAndRecordsAreFindingsOfTheInstance",
+        CheckCase{"TheToolsEventsWithoutASignalAndTablesThatCannotBeRead",
                   [](Station& s) {
                       s.AddInstance(L"Air", 1,
-                                    L"101 0 500 DTMF_News|x\n101 0 500 DTMF_Old|Old comment\n"
-                                    L"broken line\n101 0 500 WAV_Jingle|kept");
-                      s.instances[1].BoardByDefault = true;
-                      s.AddInstance(L"Locked", 1, L"");
-                      s.instances[2].Stored = core::StoredTable::Unreadable;
+                                    L"101 0 500 DTMF_Old|Old\n101 0 500 WAV_Jingle|kept");
+                      s.instances[1].Stored = core::StoredTable::Unreadable;
+                      s.AddInstance(L"Backup", 1, L"101 0 500 DTMF_Old|x\n101 0 500 DTMF_News|");
                   },
-                  {{W, L"VeZevAir", L"(DTMF_Old)"},
-                   {W, L"VeZevAir", L"events (1)"},
-                   {W, L"VeZevAir", L"board 1"},
-                   {N, L"VeZevLocked", L"cannot be read"}}},
+                  {{W, L"VeZevBackup", L"(DTMF_Old)"}, {N, L"VeZevAir", L"cannot be read"}}},
         CheckCase{"HandEditedTimingsAndSymbols",
                   [](Station& s) {
                       CDTMFTaskInfo& news = *s.owned[0];
@@ -177,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {W, L"DTMF_News", L"gap duration of 5 ms"},
                    {W, L"DTMF_News", L"delay of 2000000 ms"},
                    {W, L"DTMF_News", L"'1D62E'"}}}),
-    [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    CaseName<Station>);
 
 }  // namespace
 }  // namespace tonegate

@@ -39,19 +39,10 @@ void AddOnce(std::vector<int>* values, int value) {
 }
 
 void CheckEntryNames(const CheckContext& context) {
-    const EntryRefs& entries = context.config.entries;
-    const auto groups = core::GroupByKey(entries.size(), [&](size_t e, std::wstring* key) {
-        if (!entries[e]) {
-            return false;
-        }
-        *key = core::FoldedKey(entries[e]->Name);
-        return true;
-    });
-    for (const std::vector<int>& group : groups) {
-        if (group.size() > 1) {
-            context.Add(findings::EntryNameTwins, context.EntryNames(group), {},
-                        context.Refs(RecordKind::Entry, group));
-        }
+    for (const std::vector<int>& group :
+         core::Twins(context.config.entries, [](const GpiInfo& entry) { return entry.Name; })) {
+        context.Add(findings::EntryNameTwins, context.EntryNames(group), {},
+                    context.Refs(RecordKind::Entry, group));
     }
 }
 

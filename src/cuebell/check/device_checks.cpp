@@ -3,9 +3,9 @@
 // devices that share a name, and devices no entry uses.
 #include <algorithm>
 #include <map>
-#include <unordered_set>
 
 #include "cuebell/check/check_context.h"
+#include "shared/playout_check.h"
 #include "shared/reg_values.h"
 
 namespace cuebell {
@@ -61,14 +61,8 @@ void CheckRate(const CheckContext& context, BoardRates& boardRates, int position
 
 void CheckNameTwins(const CheckContext& context) {
     const DeviceList& devices = context.config.devices;
-    const auto groups = core::GroupByKey(devices.size(), [&](size_t d, std::wstring* key) {
-        *key = core::FoldedKey(devices[d].Name);
-        return true;
-    });
-    for (const std::vector<int>& group : groups) {
-        if (group.size() < 2) {
-            continue;
-        }
+    for (const std::vector<int>& group :
+         core::Twins(devices, [](const DeviceInfo& device) { return device.Name; })) {
         std::vector<std::wstring> names;
         for (int d : group) {
             names.push_back(devices[static_cast<size_t>(d)].Name);
@@ -81,19 +75,14 @@ void CheckNameTwins(const CheckContext& context) {
 }  // namespace
 
 void CheckDevices(const CheckContext& context, core::BoardDriverPort& driver) {
-    core::StringList inputNames;
-    core::BuildInputNames(context.config.boards, &inputNames);
-    std::unordered_set<std::wstring> inputs;
-    for (const auto& name : inputNames) {
-        inputs.insert(core::FoldedKey(name));
-    }
+    const core::InstalledInputs inputs(context.config.boards);
     BoardRates boardRates(driver);
     const DeviceList& devices = context.config.devices;
     for (size_t d = 0; d < devices.size(); ++d) {
         const int position = static_cast<int>(d);
         const std::vector<RecordRef> ref = {RecordRef{RecordKind::Device, position}};
         const std::vector<int>& users = context.entriesOfDevice[d];
-        const bool isInput = inputs.count(core::FoldedKey(devices[d].Name)) != 0;
+        const bool isInput = inputs.Has(devices[d].Name);
         if (!isInput) {
             if (users.empty()) {
                 context.Add(findings::UnusedDeviceOffBoard, devices[d].Name, {}, ref);

@@ -41,21 +41,11 @@ const core::FindingKind kKinds[KindCount] = {
 
 }  // namespace findings
 
+// The common texts follow the caption in the order the shared check reads them.
+static_assert(IDS_CHECK_MORE_NAMES == IDS_CHECK_CAPTION + core::check_text::MoreNames);
+
 core::CheckTexts CuebellCheckTexts() {
-    core::CheckTexts texts;
-    texts.severityNames = {CuebellText(IDS_CHECK_ERROR), CuebellText(IDS_CHECK_WARNING),
-                           CuebellText(IDS_CHECK_NOTE)};
-    texts.oneCount = {CuebellText(IDS_CHECK_ONE_ERROR), CuebellText(IDS_CHECK_ONE_WARNING),
-                      CuebellText(IDS_CHECK_ONE_NOTE)};
-    texts.manyCount = {CuebellText(IDS_CHECK_ERRORS), CuebellText(IDS_CHECK_WARNINGS),
-                       CuebellText(IDS_CHECK_NOTES)};
-    texts.caption = CuebellText(IDS_CHECK_CAPTION);
-    texts.noProblems = CuebellText(IDS_CHECK_NO_PROBLEMS);
-    texts.severityColumn = CuebellText(IDS_CHECK_SEVERITY_COLUMN);
-    texts.whereColumn = CuebellText(IDS_CHECK_WHERE_COLUMN);
-    texts.findingColumn = CuebellText(IDS_CHECK_FINDING_COLUMN);
-    texts.moreNames = CuebellText(IDS_CHECK_MORE_NAMES);
-    return texts;
+    return core::LoadCheckTexts(&CuebellText, IDS_CHECK_CAPTION);
 }
 
 }  // namespace cuebell

@@ -1,7 +1,6 @@
 #include "tonegate/check/config_check.h"
 
 #include <array>
-#include <unordered_set>
 
 #include "shared/playout_check.h"
 #include "shared/reg_values.h"
@@ -24,33 +23,19 @@ RecordRef SignalRef(size_t position) {
 }
 
 void CheckDevices(const SignalChecks& checks) {
-    core::StringList inputNames;
-    core::BuildInputNames(checks.config.boards, &inputNames);
-    std::unordered_set<std::wstring> inputs;
-    for (const auto& name : inputNames) {
-        inputs.insert(core::FoldedKey(name));
-    }
+    const core::InstalledInputs inputs(checks.config.boards);
     const SignalRefs& signals = checks.config.signals;
     for (size_t s = 0; s < signals.size(); ++s) {
-        if (signals[s] && inputs.count(core::FoldedKey(signals[s]->DeviceName)) == 0) {
+        if (signals[s] && !inputs.Has(signals[s]->DeviceName)) {
             checks.Add(findings::SignalNotAnInput, s, {signals[s]->DeviceName});
         }
     }
 }
 
 void CheckNames(const SignalChecks& checks) {
-    const SignalRefs& signals = checks.config.signals;
-    const auto groups = core::GroupByKey(signals.size(), [&](size_t s, std::wstring* key) {
-        if (!signals[s]) {
-            return false;
-        }
-        *key = core::FoldedKey(signals[s]->Name);
-        return true;
-    });
-    for (const std::vector<int>& group : groups) {
-        if (group.size() > 1) {
-            checks.AddGroup(findings::SignalNameTwins, group, {});
-        }
+    for (const std::vector<int>& group : core::Twins(
+             checks.config.signals, [](const CDTMFTaskInfo& signal) { return signal.Name; })) {
+        checks.AddGroup(findings::SignalNameTwins, group, {});
     }
 }
 

@@ -32,21 +32,11 @@ const core::FindingKind kKinds[KindCount] = {
 
 }  // namespace findings
 
+// The common texts follow the caption in the order the shared check reads them.
+static_assert(IDS_CHECK_MORE_NAMES == IDS_CHECK_CAPTION + core::check_text::MoreNames);
+
 core::CheckTexts TonegateCheckTexts() {
-    core::CheckTexts texts;
-    texts.severityNames = {TonegateText(IDS_CHECK_ERROR), TonegateText(IDS_CHECK_WARNING),
-                           TonegateText(IDS_CHECK_NOTE)};
-    texts.oneCount = {TonegateText(IDS_CHECK_ONE_ERROR), TonegateText(IDS_CHECK_ONE_WARNING),
-                      TonegateText(IDS_CHECK_ONE_NOTE)};
-    texts.manyCount = {TonegateText(IDS_CHECK_ERRORS), TonegateText(IDS_CHECK_WARNINGS),
-                       TonegateText(IDS_CHECK_NOTES)};
-    texts.caption = TonegateText(IDS_CHECK_CAPTION);
-    texts.noProblems = TonegateText(IDS_CHECK_NO_PROBLEMS);
-    texts.severityColumn = TonegateText(IDS_CHECK_SEVERITY_COLUMN);
-    texts.whereColumn = TonegateText(IDS_CHECK_WHERE_COLUMN);
-    texts.findingColumn = TonegateText(IDS_CHECK_FINDING_COLUMN);
-    texts.moreNames = TonegateText(IDS_CHECK_MORE_NAMES);
-    return texts;
+    return core::LoadCheckTexts(&TonegateText, IDS_CHECK_CAPTION);
 }
 
 }  // namespace tonegate
