@@ -60,6 +60,24 @@ int32_t BoardNumberOf(const std::wstring& name) {
     return ParseLeadingInt(trimmed.substr(start));
 }
 
+namespace {
+
+enum class RateAnswer { Known, NoDriver, NoBoard, NoRate };
+
+// Asks the driver for the rate of the board (its own number, from 1).
+RateAnswer AskBoardRate(BoardDriverPort& driver, int32_t board, int32_t* rate) {
+    std::unique_ptr<BoardDriver> instance = driver.Create();
+    if (!instance) {
+        return RateAnswer::NoDriver;
+    }
+    if (instance->SelectBoard(board - 1) < 0) {
+        return RateAnswer::NoBoard;
+    }
+    return instance->GetSampleRate(rate) < 0 ? RateAnswer::NoRate : RateAnswer::Known;
+}
+
+}  // namespace
+
 bool GetRateList(BoardDriverPort& driver, MessageBoxPort& boxes, const NoBoardMessage& message,
                  int32_t board, int32_t rate, StringList* rates) {
     rates->clear();
@@ -67,17 +85,28 @@ bool GetRateList(BoardDriverPort& driver, MessageBoxPort& boxes, const NoBoardMe
     if (board == -1) {
         boardRate = rate;
     } else {
-        std::unique_ptr<BoardDriver> instance = driver.Create();
-        if (!instance) {
-            boxes.Show(0, message.text, message.caption, kMbOk | kMbIconWarning);
-            return false;
+        switch (AskBoardRate(driver, board, &boardRate)) {
+            case RateAnswer::NoDriver:
+                boxes.Show(0, message.text, message.caption, kMbOk | kMbIconWarning);
+                return false;
+            case RateAnswer::NoBoard:
+                return false;
+            case RateAnswer::NoRate:
+                boardRate = 44100;  // a failed rate query offers the 44100 family
+                break;
+            case RateAnswer::Known:
+                break;
         }
-        if (instance->SelectBoard(board - 1) < 0) {
-            return false;
-        }
-        if (instance->GetSampleRate(&boardRate) < 0) {
-            boardRate = 44100;  // a failed rate query offers the 44100 family
-        }
+    }
+    FillRateList(boardRate, rates);
+    return true;
+}
+
+bool KnownRateList(BoardDriverPort& driver, int32_t board, StringList* rates) {
+    rates->clear();
+    int32_t boardRate = 1;
+    if (AskBoardRate(driver, board, &boardRate) != RateAnswer::Known) {
+        return false;
     }
     FillRateList(boardRate, rates);
     return true;

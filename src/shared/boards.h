@@ -35,6 +35,10 @@ int32_t BoardNumberOf(const std::wstring& name);
 bool GetRateList(BoardDriverPort& driver, MessageBoxPort& boxes, const NoBoardMessage& message,
                  int32_t board, int32_t rate, StringList* rates);
 
+// The rates of an installed board (numbered from 1), asked without a word: false when the
+// driver cannot be created, the board selected or its own rate obtained.
+bool KnownRateList(BoardDriverPort& driver, int32_t board, StringList* rates);
+
 int32_t MinAnalysisDigit(int32_t rate);
 int32_t MaxAnalysisDigit(int32_t rate);
 

@@ -159,6 +159,8 @@ void LoadInstanceSettings(RegistryPort& registry, PlayoutInstance* instance) {
     std::wstring audioDevice;
     const long audioStatus = QueryRegString(key, kAudioDeviceValue, &audioDevice);
     instance->Board = BoardOfAudioDevice(audioDevice);
+    instance->BoardByDefault = !AudioDeviceNamesBoard(audioDevice);
+    instance->UnparsedRecords = 0;
     // A board the registry refused to tell is not taken to be board 1 (as a missing one
     // is): the table would be rebuilt with another board's detections in place of its own.
     if (audioStatus != kErrorSuccess && audioStatus != kErrorFileNotFound) {
@@ -174,7 +176,7 @@ void LoadInstanceSettings(RegistryPort& registry, PlayoutInstance* instance) {
         return;
     }
     instance->Stored = StoredTable::Read;
-    ParseGpiEvents(table, &instance->Events);
+    ParseGpiEvents(table, &instance->Events, &instance->UnparsedRecords);
 }
 
 bool SaveInstanceSettings(RegistryPort& registry, const PlayoutInstance& instance) {
@@ -201,19 +203,33 @@ std::wstring InstanceSettingsPath(const std::wstring& instanceName) {
     return std::wstring(kPlayoutKey) + Format(L"\\%s%s", instanceName, kPlayoutSettingsSubkey);
 }
 
-int32_t BoardOfAudioDevice(const std::wstring& audioDevice) {
-    size_t start = audioDevice.size();
-    while (start > 0 && IsDigit(audioDevice[start - 1])) {
+namespace {
+
+// The value of the text's trailing decimal digits; 0 when there are none.
+int32_t TrailingNumber(const std::wstring& text) {
+    size_t start = text.size();
+    while (start > 0 && IsDigit(text[start - 1])) {
         --start;
     }
     DigitAccumulator number;
-    for (size_t i = start; i < audioDevice.size(); ++i) {
-        number.Add(audioDevice[i]);
+    for (size_t i = start; i < text.size(); ++i) {
+        number.Add(text[i]);
     }
-    return number.Value() == 0 ? 1 : number.Value();
+    return number.Value();
 }
 
-void ParseGpiEvents(const std::wstring& text, GpiEventList* events) {
+}  // namespace
+
+int32_t BoardOfAudioDevice(const std::wstring& audioDevice) {
+    const int32_t board = TrailingNumber(audioDevice);
+    return board == 0 ? 1 : board;
+}
+
+bool AudioDeviceNamesBoard(const std::wstring& audioDevice) {
+    return TrailingNumber(audioDevice) != 0;
+}
+
+void ParseGpiEvents(const std::wstring& text, GpiEventList* events, int32_t* dropped) {
     events->clear();
     EventTextReader reader(text);
     while (!reader.AtEnd()) {
@@ -223,6 +239,9 @@ void ParseGpiEvents(const std::wstring& text, GpiEventList* events) {
             // The reader stops at the character that is not a number; starting again
             // there would never end, so the broken record ends at its line feed.
             reader.SkipLine();
+            if (dropped) {
+                ++*dropped;
+            }
             continue;
         }
         record.Name = reader.ReadField(L'|');

@@ -55,6 +55,10 @@ struct PlayoutInstance {
     GpiEventList Events;         // as read; later as rebuilt for saving
     GpiEventList ForeignEvents;  // copies of the events without the tool prefix
     StoredTable Stored = StoredTable::NotOpened;
+    // "AudioDevice" is missing or names no board (no trailing number, or 0): Board is 1
+    // by default, not by the instance's own word.
+    bool BoardByDefault = false;
+    int32_t UnparsedRecords = 0;  // records of the stored table that were dropped at load
 };
 
 using PlayoutInstanceList = std::vector<PlayoutInstance>;
@@ -65,10 +69,13 @@ std::wstring InstanceSettingsPath(const std::wstring& instanceName);
 // The board number an "AudioDevice" text names: its trailing decimal digits; 1 when
 // there are none or they read as 0.
 int32_t BoardOfAudioDevice(const std::wstring& audioDevice);
+// True when the text ends in a board number of its own (digits that do not read as 0).
+bool AudioDeviceNamesBoard(const std::wstring& audioDevice);
 
 // Reads the records of a "GPIEvents" text into events (cleared first). Records with a
-// missing number are dropped, and reading resumes after the next line feed.
-void ParseGpiEvents(const std::wstring& text, GpiEventList* events);
+// missing number are dropped, and reading resumes after the next line feed; their
+// number is added to *dropped when given.
+void ParseGpiEvents(const std::wstring& text, GpiEventList* events, int32_t* dropped = nullptr);
 
 // The "GPIEvents" text of the events: "%d %d %d %s", "|", comment, line feed per
 // record, with no line feed at the end. Every record reads back as exactly one.

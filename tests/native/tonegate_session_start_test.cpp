@@ -88,6 +88,8 @@ TEST(TonegateSessionStart, LoadsTheSignalsWithTheActionsAndCommentsOfTheTables) 
     SeedStation(station);
     // A device name of the older form.
     Put(station.memory, SignalKey(3), L"DeviceName", L"CX840 Output 3 B2");
+    // A name with blanks at both ends, as a hand edit leaves it: trimmed, it meets its event.
+    Put(station.memory, SignalKey(2), L"Name", L" DTMF_Traffic\t ");
 
     ASSERT_EQ(station.session.Start(kOwner, station.window), StartResult::Ready);
 

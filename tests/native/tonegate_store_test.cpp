@@ -231,7 +231,7 @@ TEST_F(SignalStoreTest, LoadSignalStopsAtTheFirstEmptyValueKeepingWhatItRead) {
 TEST_F(SignalStoreTest, OnlySignalsNamedWithTheToolPrefixLoad) {
     const std::pair<const wchar_t*, bool> cases[] = {
         {L"DTMF_News", true},  {L"DTMF_", true},     {L"dtmf_News", false},  {L"Dtmf_News", false},
-        {L"DTMF News", false}, {L"News", false},     {L" DTMF_News", false}, {L"X_DTMF_", false},
+        {L"DTMF News", false}, {L"News", false},     {L" DTMF_News ", true}, {L"X_DTMF_", false},
         {L"DTMF", false},      {L"WAV_News", false},
     };
     for (const auto& c : cases) {

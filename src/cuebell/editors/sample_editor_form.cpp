@@ -46,6 +46,10 @@ SpinLimits DelayLimits() {
     return SpinLimits{0.0, kDelayMaximum, kDelayStep};
 }
 
+bool DelayFitsOffset(double offset, double delay) {
+    return !(delay + kDelayTolerance < offset + kDelayPastOffset);
+}
+
 std::wstring ClampedThresholdText(const std::wstring& typed) {
     return core::Format(L"%d", ClampThreshold(core::ParseLeadingInt(typed), kThresholdMinimum));
 }
@@ -143,7 +147,7 @@ Checked<SampleInfo> SampleEditorForm::Check(const SampleEditorInput& input,
     }
     const double offset = ClampedSpinValue(input.offsetText, OffsetLimitsFor(duration));
     const double delay = ClampedSpinValue(input.delayText, DelayLimits());
-    if (delay + kDelayTolerance < offset + kDelayPastOffset) {
+    if (!DelayFitsOffset(offset, delay)) {
         return Checked<SampleInfo>::Refuse(
             Refusal(core::Format(CuebellText(IDS_DELAY_TOO_SMALL), kDelayPastOffset)),
             IDC_SAMPLE_DELAY);

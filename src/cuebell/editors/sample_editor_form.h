@@ -43,6 +43,10 @@ struct SpinLimits {
 SpinLimits OffsetLimitsFor(double duration);
 SpinLimits DelayLimits();
 
+// The delay reaches at least kDelayPastOffset past the offset, allowing for the binary
+// rounding of values typed with two decimals.
+bool DelayFitsOffset(double offset, double delay);
+
 // What the controls show after the fill step.
 struct SampleEditorView {
     std::wstring path;

@@ -5,6 +5,7 @@
 #include "shared/format.h"
 #include "shared/record_count.h"
 #include "shared/reg_values.h"
+#include "shared/text.h"
 #include "shared/utilities.h"
 
 namespace tonegate {
@@ -84,8 +85,10 @@ bool LoadSignal(core::RegistryPort& registry, int32_t position, CDTMFTaskInfo* s
     if (!key.Open(RegRoot::LocalMachine, SignalKeyPath(position), RegAccess::Read)) {
         return false;
     }
-    signal->Name = core::ReadRegString(key, L"Name");
-    signal->LoadedName = signal->Name;
+    // Trimmed, as the event tables keep names: a stored name with blanks at either end
+    // still matches its event (and its action and comment).
+    signal->LoadedName = core::ReadRegString(key, L"Name");
+    signal->Name = core::Trim(signal->LoadedName);
     if (signal->Name.empty()) {
         return false;
     }

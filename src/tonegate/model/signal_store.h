@@ -27,9 +27,10 @@ int32_t AnalysisTypeFromText(const std::wstring& text);
 // The stored "TriggersCount" as a number; 0 when the key or the value is missing
 // or holds no number.
 int32_t ReadSignalCount(core::RegistryPort& registry);
-// Reads the signal at the position into a record that holds its defaults. False
-// when the key is missing or one of its text values reads as empty; the record then
-// holds what was read so far and is to be dropped.
+// Reads the signal at the position into a record that holds its defaults; the name is
+// trimmed of white space at both ends. False when the key is missing or one of its text
+// values reads as empty (a name of blanks too); the record then holds what was read so
+// far and is to be dropped.
 bool LoadSignal(core::RegistryPort& registry, int32_t position, CDTMFTaskInfo* signal);
 // Appends, in position order, every stored signal that loads and is named with the
 // tool prefix; the others are dropped without a word.
