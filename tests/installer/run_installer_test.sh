@@ -146,7 +146,11 @@ case_running_cuebell_blocks_setup_and_uninstall() {
     start_installed_cuebell
     install
     expect_eq "silent setup's exit code" "$?" 3
-    "$WINE32" "$INSTALL_WIN\\Uninstall.exe" /S "_?=$INSTALL_WIN" >/dev/null 2>&1
+    # _?= makes the uninstaller answer its own exit code; it must come last, without quotes,
+    # so the folder goes by its short name, which has no blanks.
+    local folder
+    folder=$("$WINE32" winepath -s "$INSTALL_WIN" 2>/dev/null | tr -d '\r')
+    "$WINE32" "$INSTALL_WIN\\Uninstall.exe" /S "_?=$folder" >/dev/null 2>&1
     expect_eq "silent uninstall's exit code" "$?" 3
     "$WINE32" "$SETUP" >/dev/null 2>&1 &
     local setup_pid=$! box
