@@ -1,4 +1,5 @@
-// The file-open dialog: asks the operator for an existing file.
+// The file dialogs: the file-open dialog asks the operator for an existing file, the
+// file-save dialog for the name of a file to write (confirming one that exists).
 #pragma once
 
 #include <optional>
@@ -22,6 +23,8 @@ class FileDialogPort {
     virtual ~FileDialogPort() = default;
     // The full path the operator chose; nothing when the dialog was cancelled or failed.
     virtual std::optional<std::wstring> AskForOpenFile(const OpenFileRequest& request) = 0;
+    // The same for the file-save dialog.
+    virtual std::optional<std::wstring> AskForSaveFile(const OpenFileRequest& request) = 0;
 };
 
 }  // namespace core

@@ -18,6 +18,8 @@ constexpr long kErrorOutOfMemory = 14;
 constexpr long kErrorInvalidParameter = 87;
 constexpr long kErrorMoreData = 234;
 constexpr long kErrorNoMoreItems = 259;
+constexpr long kErrorCallNotImplemented = 120;
+constexpr long kErrorKeyDeleted = 1018;
 
 // Win32 value types.
 constexpr uint32_t kRegNone = 0;
@@ -29,7 +31,8 @@ constexpr uint32_t kRegMultiSz = 7;
 
 enum class RegRoot { LocalMachine, CurrentUser };
 
-enum class RegAccess { Read, Write, ReadWrite };
+// CreateSubkeys is the right a key needs for a missing child to be created below it.
+enum class RegAccess { Read, Write, ReadWrite, CreateSubkeys };
 
 using RegKey = uintptr_t;  // opaque handle; 0 is never a valid key
 constexpr RegKey kNoKey = 0;
@@ -55,6 +58,26 @@ class RegistryPort {
     // Names longer than maxNameChars - 1 UTF-16 units give kErrorMoreData, as with a
     // Win32 buffer of that size.
     virtual long EnumKey(RegKey key, uint32_t index, size_t maxNameChars, std::wstring* name) = 0;
+
+    // What saving safely needs besides. A wrapper that does not pass them on answers
+    // kErrorCallNotImplemented.
+    // The value at index (enumeration order) with its type and bytes; kErrorNoMoreItems
+    // past the end.
+    virtual long EnumValue(RegKey key, uint32_t index, std::wstring* name, uint32_t* type,
+                           Bytes* data) {
+        return kErrorCallNotImplemented;
+    }
+    // kErrorFileNotFound when the value does not exist.
+    virtual long DeleteValue(RegKey key, const std::wstring& name) {
+        return kErrorCallNotImplemented;
+    }
+    // Deletes the key with every subkey and value below it; kErrorFileNotFound when the
+    // key does not exist.
+    virtual long DeleteTree(RegRoot root, const std::wstring& path) {
+        return kErrorCallNotImplemented;
+    }
+    // Returns once what was written to the key is on disk.
+    virtual long FlushKey(RegKey key) { return kErrorCallNotImplemented; }
 };
 
 // Closes the key when it goes out of scope: every key is released before the

@@ -33,6 +33,11 @@ class SystemPort {
     virtual Rect WorkArea() = 0;
     // The fixed file version of the file; false when it has no version resource.
     virtual bool GetFileVersion(const std::wstring& path, FileVersion* version) = 0;
+    // Shows the folder in the file manager ("Open folder"); false when it cannot.
+    virtual bool OpenFolder(const std::wstring& path) = 0;
+    // Windows is 64-bit: regedit shows the plug-ins' view of HKEY_LOCAL_MACHINE\SOFTWARE
+    // under "WOW6432Node".
+    virtual bool IsWindows64() = 0;
 };
 
 // A window whose placement is kept in the tool settings.

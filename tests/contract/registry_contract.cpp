@@ -390,5 +390,88 @@ TEST_P(RegistryContractTest, TwoHandlesOnOneKeySeeEachOthersWrites) {
     EXPECT_EQ(name, L"Later");
 }
 
+TEST_P(RegistryContractTest, ValuesEnumerateWithTheirTypesAndBytes) {
+    const std::vector<std::pair<std::wstring, Bytes>> stored = {
+        {L"Name", Text(L"WAV_News")},
+        {L"", Text(L"default")},
+        {L"Long", Text(std::wstring(3000, L'z'))}};
+    for (const auto& value : stored) {
+        Put(RegRoot::LocalMachine, Path(L"Listed\\Child"), value.first, core::kRegSz, value.second);
+    }
+    Put(RegRoot::LocalMachine, Path(L"Listed"), L"Dword", core::kRegDword, Bytes{1, 2, 3, 4});
+    Key key(Registry());
+    ASSERT_EQ(key.Open(RegRoot::LocalMachine, Path(L"Listed\\Child"), RegAccess::Read),
+              core::kErrorSuccess);
+    std::vector<std::pair<std::wstring, Bytes>> listed;
+    uint32_t index = 0;
+    long status = core::kErrorSuccess;
+    for (; index < 10; ++index) {
+        std::wstring name;
+        uint32_t type = 0;
+        Bytes data;
+        status = Registry().EnumValue(key.Get(), index, &name, &type, &data);
+        if (status != core::kErrorSuccess) {
+            break;
+        }
+        EXPECT_EQ(type, core::kRegSz);
+        listed.emplace_back(name, data);
+    }
+    EXPECT_EQ(status, core::kErrorNoMoreItems);
+    auto sorted = stored;
+    std::sort(sorted.begin(), sorted.end());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, sorted);  // the order is the registry's own
+}
+
+TEST_P(RegistryContractTest, DeletingValuesAndTrees) {
+    Put(RegRoot::CurrentUser, Path(L"Tree\\Sub\\Leaf"), L"V", core::kRegSz, Text(L"v"));
+    Put(RegRoot::CurrentUser, Path(L"Tree"), L"Kept", core::kRegSz, Text(L"k"));
+    Put(RegRoot::CurrentUser, Path(L"Tree"), L"Gone", core::kRegSz, Text(L"g"));
+    {
+        Key readOnly(Registry());
+        ASSERT_EQ(readOnly.Open(RegRoot::CurrentUser, Path(L"Tree"), RegAccess::Read),
+                  core::kErrorSuccess);
+        EXPECT_EQ(Registry().DeleteValue(readOnly.Get(), L"Gone"), core::kErrorAccessDenied);
+        Key writable(Registry());
+        ASSERT_EQ(writable.Open(RegRoot::CurrentUser, Path(L"Tree"), RegAccess::Write),
+                  core::kErrorSuccess);
+        EXPECT_EQ(Registry().DeleteValue(writable.Get(), L"GONE"), core::kErrorSuccess);
+        EXPECT_EQ(Registry().DeleteValue(writable.Get(), L"Gone"), core::kErrorFileNotFound);
+        EXPECT_EQ(Registry().FlushKey(writable.Get()), core::kErrorSuccess);
+        uint32_t type = 0;
+        Bytes data;
+        EXPECT_EQ(Registry().QueryValue(readOnly.Get(), L"Kept", &type, &data),
+                  core::kErrorSuccess);
+        EXPECT_EQ(Registry().QueryValue(readOnly.Get(), L"Gone", &type, &data),
+                  core::kErrorFileNotFound);
+    }
+    EXPECT_EQ(Registry().DeleteTree(RegRoot::CurrentUser, Path(L"tree\\SUB")), core::kErrorSuccess);
+    EXPECT_EQ(Registry().DeleteTree(RegRoot::CurrentUser, Path(L"Tree\\Sub")),
+              core::kErrorFileNotFound);
+    Key parent(Registry());
+    ASSERT_EQ(parent.Open(RegRoot::CurrentUser, Path(L"Tree"), RegAccess::Read),
+              core::kErrorSuccess);
+    std::wstring name;
+    EXPECT_EQ(Registry().EnumKey(parent.Get(), 0, 256, &name), core::kErrorNoMoreItems);
+    // The other root is another tree.
+    EXPECT_EQ(Registry().DeleteTree(RegRoot::LocalMachine, Path(L"Tree")),
+              core::kErrorFileNotFound);
+}
+
+TEST_P(RegistryContractTest, TheRightToCreateSubkeysOpensAnExistingKeyOnly) {
+    Put(RegRoot::LocalMachine, Path(L"Parent"), L"V", core::kRegSz, Text(L"v"));
+    Key parent(Registry());
+    EXPECT_EQ(parent.Open(RegRoot::LocalMachine, Path(L"Parent"), RegAccess::CreateSubkeys),
+              core::kErrorSuccess);
+    Key missing(Registry());
+    EXPECT_EQ(
+        missing.Open(RegRoot::LocalMachine, Path(L"Parent\\Missing"), RegAccess::CreateSubkeys),
+        core::kErrorFileNotFound);
+    // Opening for the check created nothing.
+    Key again(Registry());
+    EXPECT_EQ(again.Open(RegRoot::LocalMachine, Path(L"Parent\\Missing"), RegAccess::Read),
+              core::kErrorFileNotFound);
+}
+
 }  // namespace
 }  // namespace contract

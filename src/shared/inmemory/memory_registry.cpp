@@ -55,6 +55,7 @@ bool IsAtOrBelow(const std::wstring& normalPath, const std::wstring& normalPrefi
 
 struct MemoryRegistry::Node {
     std::wstring name;
+    bool deleted = false;
     // Keyed by folded name: case-insensitive lookup, enumeration in folded order.
     std::map<std::wstring, std::unique_ptr<Node>> children;
     struct Value {
@@ -131,8 +132,13 @@ long MemoryRegistry::OpenKey(RegRoot root, const std::wstring& path, RegAccess a
     if (!node) {
         return kErrorFileNotFound;
     }
+    if (access != RegAccess::Read && WriteDenied(normal)) {
+        return kErrorAccessDenied;
+    }
     *key = nextHandle_++;
-    handles_[*key] = Handle{node, normal, access != RegAccess::Write, access != RegAccess::Read};
+    const bool canRead = access == RegAccess::Read || access == RegAccess::ReadWrite;
+    const bool canWrite = access == RegAccess::Write || access == RegAccess::ReadWrite;
+    handles_[*key] = Handle{node, normal, canRead, canWrite};
     return kErrorSuccess;
 }
 
@@ -141,6 +147,9 @@ long MemoryRegistry::CreateKey(RegRoot root, const std::wstring& path, RegKey* k
     std::wstring normal = NormalPath(root, path);
     if (long status = Intercept(RegCall::Create, normal)) {
         return status;
+    }
+    if (WriteDenied(normal)) {
+        return kErrorAccessDenied;
     }
     Node* node = FindOrCreate(root, path);
     *key = nextHandle_++;
@@ -169,6 +178,9 @@ long MemoryRegistry::QueryValue(RegKey key, const std::wstring& name, uint32_t* 
     if (long status = Intercept(RegCall::Query, handle->path)) {
         return status;
     }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
     if (!handle->canRead) {
         return kErrorAccessDenied;
     }
@@ -191,6 +203,9 @@ long MemoryRegistry::SetValue(RegKey key, const std::wstring& name, uint32_t typ
     if (long status = Intercept(RegCall::Set, handle->path)) {
         return status;
     }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
     if (!handle->canWrite) {
         return kErrorAccessDenied;
     }
@@ -212,6 +227,9 @@ long MemoryRegistry::EnumKey(RegKey key, uint32_t index, size_t maxNameChars, st
     if (long status = Intercept(RegCall::Enum, handle->path)) {
         return status;
     }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
     if (!handle->canRead) {
         return kErrorAccessDenied;
     }
@@ -225,6 +243,118 @@ long MemoryRegistry::EnumKey(RegKey key, uint32_t index, size_t maxNameChars, st
     }
     *name = it->second->name;
     return kErrorSuccess;
+}
+
+long MemoryRegistry::EnumValue(RegKey key, uint32_t index, std::wstring* name, uint32_t* type,
+                               Bytes* data) {
+    const Handle* handle = HandleOf(key);
+    if (!handle) {
+        ++calls_;
+        return kErrorInvalidHandle;
+    }
+    if (long status = Intercept(RegCall::EnumValue, handle->path)) {
+        return status;
+    }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
+    if (!handle->canRead) {
+        return kErrorAccessDenied;
+    }
+    if (index >= handle->node->values.size()) {
+        return kErrorNoMoreItems;
+    }
+    auto it = handle->node->values.begin();
+    std::advance(it, index);
+    *name = it->second.name;
+    *type = it->second.type;
+    *data = it->second.data;
+    return kErrorSuccess;
+}
+
+long MemoryRegistry::DeleteValue(RegKey key, const std::wstring& name) {
+    const Handle* handle = HandleOf(key);
+    if (!handle) {
+        ++calls_;
+        return kErrorInvalidHandle;
+    }
+    if (long status = Intercept(RegCall::DeleteValue, handle->path)) {
+        return status;
+    }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
+    if (!handle->canWrite) {
+        return kErrorAccessDenied;
+    }
+    return handle->node->values.erase(Folded(name)) == 1 ? kErrorSuccess : kErrorFileNotFound;
+}
+
+long MemoryRegistry::DeleteTree(RegRoot root, const std::wstring& path) {
+    const std::wstring normal = NormalPath(root, path);
+    if (long status = Intercept(RegCall::DeleteTree, normal)) {
+        return status;
+    }
+    std::vector<std::wstring> parts = SplitPath(path);
+    if (parts.empty()) {
+        return kErrorAccessDenied;  // a root is never deleted
+    }
+    const std::wstring leaf = Folded(parts.back());
+    parts.pop_back();
+    std::wstring parentPath;
+    for (const auto& part : parts) {
+        parentPath += part + L"\\";
+    }
+    Node* parent = Find(root, parentPath);
+    if (!parent || parent->children.count(leaf) == 0) {
+        return kErrorFileNotFound;
+    }
+    if (WriteDenied(normal)) {
+        return kErrorAccessDenied;
+    }
+    // Handles open on the deleted keys stay valid, as in Windows, and every call on them
+    // answers kErrorKeyDeleted.
+    auto& child = parent->children[leaf];
+    MarkDeleted(child.get());
+    deleted_.push_back(std::move(child));
+    parent->children.erase(leaf);
+    return kErrorSuccess;
+}
+
+long MemoryRegistry::FlushKey(RegKey key) {
+    const Handle* handle = HandleOf(key);
+    if (!handle) {
+        ++calls_;
+        return kErrorInvalidHandle;
+    }
+    if (long status = Intercept(RegCall::Flush, handle->path)) {
+        return status;
+    }
+    if (handle->node->deleted) {
+        return kErrorKeyDeleted;
+    }
+    ++flushes_;
+    return kErrorSuccess;
+}
+
+void MemoryRegistry::MarkDeleted(Node* node) {
+    node->deleted = true;
+    for (auto& child : node->children) {
+        MarkDeleted(child.second.get());
+    }
+}
+
+bool MemoryRegistry::WriteDenied(const std::wstring& normalPath) const {
+    for (const auto& denied : writeDenied_) {
+        if (IsAtOrBelow(normalPath, denied)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void MemoryRegistry::DenyWriteAccess(RegRoot root, const std::wstring& path) {
+    writeDenied_.push_back(NormalPath(root, path));
 }
 
 void MemoryRegistry::FailCall(RegCall call, long status) {
@@ -246,6 +376,7 @@ void MemoryRegistry::FailNthCall(int n, long status) {
 
 void MemoryRegistry::ClearFailures() {
     failures_.clear();
+    writeDenied_.clear();
     failOnCall_ = 0;
 }
 

@@ -12,7 +12,18 @@
 
 namespace core {
 
-enum class RegCall { Open, Create, Close, Query, Set, Enum };
+enum class RegCall {
+    Open,
+    Create,
+    Close,
+    Query,
+    Set,
+    Enum,
+    EnumValue,
+    DeleteValue,
+    DeleteTree,
+    Flush
+};
 
 class MemoryRegistry : public RegistryPort {
   public:
@@ -25,6 +36,11 @@ class MemoryRegistry : public RegistryPort {
     long QueryValue(RegKey key, const std::wstring& name, uint32_t* type, Bytes* data) override;
     long SetValue(RegKey key, const std::wstring& name, uint32_t type, const Bytes& data) override;
     long EnumKey(RegKey key, uint32_t index, size_t maxNameChars, std::wstring* name) override;
+    long EnumValue(RegKey key, uint32_t index, std::wstring* name, uint32_t* type,
+                   Bytes* data) override;
+    long DeleteValue(RegKey key, const std::wstring& name) override;
+    long DeleteTree(RegRoot root, const std::wstring& path) override;
+    long FlushKey(RegKey key) override;
 
     // --- Failure injection. A matching call returns the status and does nothing.
     // Every call of this kind.
@@ -36,7 +52,12 @@ class MemoryRegistry : public RegistryPort {
     void FailPath(RegRoot root, const std::wstring& path, long status = kErrorAccessDenied);
     // The nth call (counted from 1, over all kinds) from now on.
     void FailNthCall(int n, long status = kErrorAccessDenied);
+    // Keys at or below the path may be read but not written, as for a standard user
+    // under HKEY_LOCAL_MACHINE: opening for anything but reading, creating and deleting
+    // are refused with kErrorAccessDenied.
+    void DenyWriteAccess(RegRoot root, const std::wstring& path);
     void ClearFailures();
+    int FlushCount() const { return flushes_; }
     int CallCount() const { return calls_; }
 
     // --- Direct access for setting up and checking tests (not counted, never fail).
@@ -65,6 +86,8 @@ class MemoryRegistry : public RegistryPort {
         bool canRead;  // a key opened for writing only can neither be queried nor enumerated
         bool canWrite;
     };
+    bool WriteDenied(const std::wstring& normalPath) const;
+    static void MarkDeleted(Node* node);
     struct Failure {
         RegCall call;
         bool anyCall;
@@ -84,7 +107,10 @@ class MemoryRegistry : public RegistryPort {
     std::map<RegKey, Handle> handles_;
     RegKey nextHandle_ = 0x100;
     std::vector<Failure> failures_;
+    std::vector<std::wstring> writeDenied_;
+    std::vector<std::unique_ptr<Node>> deleted_;  // kept alive for the handles still open
     int calls_ = 0;
+    int flushes_ = 0;
     int failOnCall_ = 0;
     long failOnCallStatus_ = 0;
 };

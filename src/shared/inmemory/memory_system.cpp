@@ -104,4 +104,12 @@ void MemorySystem::RemoveFileVersion(const std::wstring& path) {
     versions_.erase(NormalPath(path));
 }
 
+bool MemorySystem::OpenFolder(const std::wstring& path) {
+    if (failOpenFolder_) {
+        return false;
+    }
+    openedFolders_.push_back(path);
+    return true;
+}
+
 }  // namespace core

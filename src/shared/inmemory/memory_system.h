@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "../system_port.h"
 
@@ -25,6 +26,13 @@ class MemorySystem : public SystemPort {
     bool NewGuid(std::array<uint8_t, 16>* guid) override;
     Rect WorkArea() override;
     bool GetFileVersion(const std::wstring& path, FileVersion* version) override;
+    bool OpenFolder(const std::wstring& path) override;
+    bool IsWindows64() override { return windows64_; }
+
+    // --- Folders shown with OpenFolder, in order; the answer it gives.
+    const std::vector<std::wstring>& OpenedFolders() const { return openedFolders_; }
+    void SetOpenFolderFailure(bool fail) { failOpenFolder_ = fail; }
+    void SetWindows64(bool windows64) { windows64_ = windows64; }
 
     // --- GUIDs: the nth GUID handed out (counted from 1) carries n in its first
     // field, so every GUID of one MemorySystem differs from every other.
@@ -65,6 +73,9 @@ class MemorySystem : public SystemPort {
     std::set<std::wstring> windowClasses_;
     Rect workArea_;
     std::map<std::wstring, FileVersion> versions_;
+    std::vector<std::wstring> openedFolders_;
+    bool failOpenFolder_ = false;
+    bool windows64_ = true;
 };
 
 }  // namespace core

@@ -23,9 +23,7 @@ std::wstring FilterOf(const core::OpenFileRequest& request) {
     return filter;
 }
 
-}  // namespace
-
-std::optional<std::wstring> Win32FileDialog::AskForOpenFile(const core::OpenFileRequest& request) {
+std::optional<std::wstring> Ask(const core::OpenFileRequest& request, bool save) {
     const std::wstring filter = FilterOf(request);
     std::vector<wchar_t> path(kPathBufferChars, L'\0');
     OPENFILENAMEW dialog{};
@@ -41,10 +39,23 @@ std::optional<std::wstring> Win32FileDialog::AskForOpenFile(const core::OpenFile
         request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     // The program's current folder stays where it was.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetOpenFileNameW(&dialog)) {
+    if (save) {
+        dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    }
+    if (!(save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog))) {
         return std::nullopt;
     }
     return std::wstring(path.data());
+}
+
+}  // namespace
+
+std::optional<std::wstring> Win32FileDialog::AskForOpenFile(const core::OpenFileRequest& request) {
+    return Ask(request, false);
+}
+
+std::optional<std::wstring> Win32FileDialog::AskForSaveFile(const core::OpenFileRequest& request) {
+    return Ask(request, true);
 }
 
 }  // namespace win32

@@ -1,4 +1,4 @@
-// The file-dialog port over the common file-open dialog (GetOpenFileNameW).
+// The file-dialog port over the common file dialogs (GetOpenFileNameW, GetSaveFileNameW).
 #pragma once
 
 #include "shared/file_dialog_port.h"
@@ -8,6 +8,7 @@ namespace win32 {
 class Win32FileDialog : public core::FileDialogPort {
   public:
     std::optional<std::wstring> AskForOpenFile(const core::OpenFileRequest& request) override;
+    std::optional<std::wstring> AskForSaveFile(const core::OpenFileRequest& request) override;
 };
 
 }  // namespace win32

@@ -25,6 +25,8 @@ REGSAM AccessMask(core::RegAccess access) {
             return KEY_READ | kPluginView;
         case core::RegAccess::Write:
             return KEY_WRITE | kPluginView;
+        case core::RegAccess::CreateSubkeys:
+            return KEY_CREATE_SUB_KEY | kPluginView;
         case core::RegAccess::ReadWrite:
             break;
     }
@@ -125,6 +127,71 @@ long Win32Registry::EnumKey(core::RegKey key, uint32_t index, size_t maxNameChar
         name->assign(buffer.data(), std::min<size_t>(length, capacity));
     }
     return status;
+}
+
+long Win32Registry::EnumValue(core::RegKey key, uint32_t index, std::wstring* name, uint32_t* type,
+                              core::Bytes* data) {
+    DWORD nameChars = 0;
+    DWORD dataBytes = 0;
+    LONG status = RegQueryInfoKeyW(ToHkey(key), nullptr, nullptr, nullptr, nullptr, nullptr,
+                                   nullptr, nullptr, &nameChars, &dataBytes, nullptr, nullptr);
+    for (int attempt = 0; attempt < kMaxQueryAttempts && status == ERROR_SUCCESS; ++attempt) {
+        std::wstring nameBuffer(nameChars + 1, L'\0');
+        core::Bytes buffer(std::max<DWORD>(dataBytes, 1), 0);
+        DWORD gotName = nameChars + 1;
+        DWORD got = dataBytes;
+        DWORD valueType = REG_NONE;
+        status = RegEnumValueW(ToHkey(key), index, &nameBuffer[0], &gotName, nullptr, &valueType,
+                               buffer.data(), &got);
+        if (status == ERROR_SUCCESS) {
+            name->assign(nameBuffer.data(), gotName);
+            buffer.resize(got);
+            *type = valueType;
+            *data = std::move(buffer);
+            return status;
+        }
+        if (status == ERROR_MORE_DATA) {
+            // A value grew since the sizes were asked: ask again, with room to spare.
+            nameChars = nameChars * 2 + 16;
+            dataBytes = std::max(got, dataBytes * 2 + 16);
+            status = ERROR_SUCCESS;
+        }
+    }
+    return status;
+}
+
+long Win32Registry::DeleteValue(core::RegKey key, const std::wstring& name) {
+    return RegDeleteValueW(ToHkey(key), name.c_str());
+}
+
+long Win32Registry::DeleteTree(core::RegRoot root, const std::wstring& path) {
+    // The key is opened in the plug-ins' view and deleted below that handle, so the tree
+    // removed is the one the other calls read and write.
+    const size_t cut = path.find_last_of(L'\\');
+    const std::wstring parentPath =
+        cut == std::wstring::npos ? std::wstring() : path.substr(0, cut);
+    const std::wstring leaf = cut == std::wstring::npos ? path : path.substr(cut + 1);
+    if (leaf.empty()) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    HKEY parent = nullptr;
+    LONG status = RegOpenKeyExW(RootKey(root), parentPath.c_str(), 0,
+                                KEY_READ | KEY_WRITE | DELETE | kPluginView, &parent);
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    HKEY probe = nullptr;
+    status = RegOpenKeyExW(parent, leaf.c_str(), 0, KEY_READ | kPluginView, &probe);
+    if (status == ERROR_SUCCESS) {
+        RegCloseKey(probe);
+        status = RegDeleteTreeW(parent, leaf.c_str());  // the key itself included
+    }
+    RegCloseKey(parent);
+    return status;
+}
+
+long Win32Registry::FlushKey(core::RegKey key) {
+    return RegFlushKey(ToHkey(key));
 }
 
 }  // namespace win32

@@ -21,6 +21,11 @@ class Win32Registry : public core::RegistryPort {
                   const core::Bytes& data) override;
     long EnumKey(core::RegKey key, uint32_t index, size_t maxNameChars,
                  std::wstring* name) override;
+    long EnumValue(core::RegKey key, uint32_t index, std::wstring* name, uint32_t* type,
+                   core::Bytes* data) override;
+    long DeleteValue(core::RegKey key, const std::wstring& name) override;
+    long DeleteTree(core::RegRoot root, const std::wstring& path) override;
+    long FlushKey(core::RegKey key) override;
 
   private:
     // Reused by every string write: a save sets thousands of values.

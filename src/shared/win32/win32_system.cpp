@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -81,6 +83,23 @@ bool Win32System::GetFileVersion(const std::wstring& path, core::FileVersion* ve
     version->build = HIWORD(fixed.dwFileVersionLS);
     version->revision = LOWORD(fixed.dwFileVersionLS);
     return true;
+}
+
+bool Win32System::OpenFolder(const std::wstring& path) {
+    // ShellExecute answers a number above 32 when it succeeded.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
+bool Win32System::IsWindows64() {
+#if defined(_WIN64)
+    return true;
+#else
+    // A 32-bit program runs under WOW64 exactly on 64-bit Windows.
+    BOOL wow64 = FALSE;
+    return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+#endif
 }
 
 }  // namespace win32

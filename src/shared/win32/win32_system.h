@@ -14,6 +14,8 @@ class Win32System : public core::SystemPort {
     bool NewGuid(std::array<uint8_t, 16>* guid) override;
     core::Rect WorkArea() override;
     bool GetFileVersion(const std::wstring& path, core::FileVersion* version) override;
+    bool OpenFolder(const std::wstring& path) override;
+    bool IsWindows64() override;
 };
 
 }  // namespace win32
