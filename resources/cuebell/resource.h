@@ -34,3 +34,6 @@
 #include "entry_editor_ids.h"
 #include "general_settings_ids.h"
 #include "sample_dialogs_ids.h"
+
+// The configuration check, alike in both programs.
+#include "../config_check_ids.h"

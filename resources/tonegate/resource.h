@@ -27,3 +27,6 @@
 
 // The signal editor's template and controls.
 #include "signal_editor_ids.h"
+
+// The configuration check, alike in both programs.
+#include "../config_check_ids.h"

@@ -38,6 +38,25 @@ class AudioFileInfoPort {
     virtual ~AudioFileInfoPort() = default;
     // Play length of the file in seconds, or one of the negative results above.
     virtual double GetAudioFileDuration(const std::wstring& path) = 0;
+    // A port for many files in a row (the configuration check): the component is created
+    // once, for the first file, and released with the port. By default it asks this one.
+    virtual std::unique_ptr<AudioFileInfoPort> ForManyFiles();
 };
+
+// Asks another port, file by file.
+class ForwardingAudioFileInfo final : public AudioFileInfoPort {
+  public:
+    explicit ForwardingAudioFileInfo(AudioFileInfoPort& port) : port_(port) {}
+    double GetAudioFileDuration(const std::wstring& path) override {
+        return port_.GetAudioFileDuration(path);
+    }
+
+  private:
+    AudioFileInfoPort& port_;
+};
+
+inline std::unique_ptr<AudioFileInfoPort> AudioFileInfoPort::ForManyFiles() {
+    return std::make_unique<ForwardingAudioFileInfo>(*this);
+}
 
 }  // namespace core

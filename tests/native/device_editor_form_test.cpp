@@ -253,5 +253,43 @@ TEST_F(DeviceEditorFormTest, WithoutTheBoardDriverNothingIsOfferedAndOkIsRefused
     EXPECT_EQ(checked.refusal.focusControl, IDC_DEVICE_SAMPLE_RATE);
 }
 
+// Opened from the configuration check, a device on no installed board's input gets no
+// input, and OK requires one; a device on an offered input opens as always.
+TEST_F(DeviceEditorFormTest, ARequiredInputIsNeverTakenSilently) {
+    driver.boardRates = {48000};
+    const struct {
+        std::wstring name;
+        int chosen;  // what the operator picks after opening; kNone: nothing
+        std::wstring shown;
+        bool refused;
+    } cases[] = {
+        {L"CX840 Input 3 B5", DeviceEditorForm::kNone, L"- | - of  | - of ", true},
+        {L"CX840 Input 3 B5", 1,
+         L"CX840 Input 2 B1 | 48000 of 8000,16000,24000,48000 | 341 of 341,682", false},
+        {L"cx840 input 2 b1", DeviceEditorForm::kNone,
+         L"CX840 Input 2 B1 | 48000 of 8000,16000,24000,48000 | 341 of 341,682", false},
+    };
+    for (const auto& c : cases) {
+        DeviceEditorForm form(driver, boxes, Boards(), Device(c.name, 48000, 14));
+        form.RequireOfferedInput();
+        form.Open();
+        if (c.chosen != DeviceEditorForm::kNone) {
+            form.SelectName(c.chosen);
+        }
+        EXPECT_EQ(Shown(form), c.shown) << c.name;
+        const Checked<DeviceInfo> checked = form.Check();
+        ASSERT_EQ(checked.Accepted(), !c.refused) << c.name;
+        if (c.refused) {
+            EXPECT_EQ(checked.refusal.message.text,
+                      L"The device 'CX840 Input 3 B5' is not an input of an installed board. "
+                      L"Choose one of the inputs offered.");
+            EXPECT_EQ(checked.refusal.message.flags, kError);
+            EXPECT_EQ(checked.refusal.focusControl, IDC_DEVICE_NAME);
+        } else {
+            EXPECT_EQ(checked.record->Name, L"CX840 Input 2 B1");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace cuebell

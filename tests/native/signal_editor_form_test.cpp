@@ -302,5 +302,43 @@ TEST_F(SignalEditorFormTest, OkStoresThePrefixedNameTheChoicesAndEveryTimingClam
     }
 }
 
+// Opened from the configuration check, a signal on no installed board's input gets no
+// device, and OK requires one; a signal on an offered input opens and saves as always.
+TEST_F(SignalEditorFormTest, ARequiredDeviceIsNeverTakenSilently) {
+    const struct {
+        std::wstring device;
+        int chosen;  // what the operator picks after opening; -1: nothing
+        int wantOpened;
+        bool refused;
+    } cases[] = {
+        {L"CX840 Input 1 B7", -1, -1, true},
+        {L"CX840 Input 1 B7", 4, -1, false},
+        {L"cx840 input 2 b2", -1, 4, false},
+    };
+    signal.Name = L"DTMF_Promo";
+    signal.Symbols = L"12";
+    for (const auto& c : cases) {
+        signal.DeviceName = c.device;
+        SignalEditorSources sources = Sources();
+        sources.requireOfferedDevice = true;
+        SignalEditorForm form = OpeningForm(signal, sources).form;
+        EXPECT_EQ(form.device, c.wantOpened) << c.device.c_str();
+        if (c.chosen >= 0) {
+            form.device = c.chosen;
+        }
+        const core::Checked<CDTMFTaskInfo> checked = CheckSignal(form, signal, sources);
+        ASSERT_EQ(checked.Accepted(), !c.refused) << c.device.c_str();
+        if (c.refused) {
+            EXPECT_EQ(checked.refusal.message.text,
+                      L"The device 'CX840 Input 1 B7' is not an input of an installed board. "
+                      L"Choose one of the devices offered.");
+            EXPECT_EQ(checked.refusal.message.flags, core::kMbOk | core::kMbIconError);
+            EXPECT_EQ(checked.refusal.focusControl, IDC_SIGNAL_DEVICE);
+        } else {
+            EXPECT_EQ(checked.record->DeviceName, L"CX840 Input 2 B2") << c.device.c_str();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tonegate

@@ -35,6 +35,7 @@ const Movement kMovements[] = {
     {IDC_SEPARATOR, "separator", 0, kGrowY, kGrowX, 0},
     {IDC_DESCRIPTION_LABEL, "label", 0, kGrowY, 0, 0},
     {IDC_DESCRIPTION, "description", 0, kGrowY, kGrowX, 0},
+    {IDC_CHECK_CONFIGURATION, "Check", 0, kGrowY, 0, 0},
     {0, "gripper", kGrowX, kGrowY, 0, 0},
 };
 

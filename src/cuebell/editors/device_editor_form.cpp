@@ -60,7 +60,7 @@ DeviceEditorForm::DeviceEditorForm(core::BoardDriverPort& driver, core::MessageB
 
 void DeviceEditorForm::Open() {
     core::BuildInputNames(boards_, &names_);
-    nameIndex_ = names_.empty() ? kNone : 0;
+    nameIndex_ = names_.empty() || requireOfferedInput_ ? kNone : 0;
     for (size_t i = 0; i < names_.size(); ++i) {
         if (core::EqualsNoCase(names_[i], device_.Name)) {
             nameIndex_ = static_cast<int>(i);
@@ -102,6 +102,12 @@ void DeviceEditorForm::SetDefault() {
 
 Checked<DeviceInfo> DeviceEditorForm::Check() const {
     const std::wstring name = core::Trim(SelectedName());
+    if (name.empty() && requireOfferedInput_ && !names_.empty()) {
+        return Checked<DeviceInfo>::Refuse(
+            BoxMessage{core::Format(CuebellText(IDS_CHOOSE_OFFERED_INPUT), device_.Name),
+                       CuebellText(IDS_ADD_EDIT_DEVICE_CAPTION), core::kMbOk | core::kMbIconError},
+            IDC_DEVICE_NAME);
+    }
     if (name.empty()) {
         return Checked<DeviceInfo>::Refuse(
             MakeBoxMessage(IDS_ENTER_DEVICE_NAME, IDS_SET_DEVICE_CAPTION,

@@ -35,6 +35,10 @@ class DeviceEditorForm {
                      const core::StringList& boards, const DeviceInfo& device,
                      std::vector<std::wstring> existingNames);
 
+    // From now on a device whose name is not an offered input opens with no input chosen
+    // (not the first), and OK refuses until one is chosen. Called before Open.
+    void RequireOfferedInput() { requireOfferedInput_ = true; }
+
     // Offers the inputs and selects the device's own (or the first), then the device's
     // rate and interval among those its board allows (or the first of each).
     void Open();
@@ -72,6 +76,7 @@ class DeviceEditorForm {
     const DeviceInfo device_;
     const bool adding_;
     const std::vector<std::wstring> existingNames_;
+    bool requireOfferedInput_ = false;
 
     core::StringList names_;
     core::StringList rates_;

@@ -123,13 +123,10 @@ double DurationFromStreamRecord(const unsigned char* record, size_t recordSize) 
     return static_cast<double>(ReadU32(record + CX840_INFO_LENGTH)) / static_cast<double>(divisor);
 }
 
-double ComAudioFileInfoPort::GetAudioFileDuration(const std::wstring& path) {
-    ComRef<ICx840AudioFileInfo> info;
-    if (FAILED(CreateComponent(CLSID_Cx840AudioFileInfo, IID_ICx840AudioFileInfo, &info)) ||
-        !info) {
-        return kAudioInfoCannotCreate;
-    }
+namespace {
 
+// The play length of the file's first stream, asked of a component already created.
+double DurationOfFile(ICx840AudioFileInfo* info, const std::wstring& path) {
     // A path with a null unit inside cannot be passed whole, and a BSTR that cannot be
     // allocated is out of memory: either way the file cannot be opened.
     if (path.find(L'\0') != std::wstring::npos) {
@@ -155,6 +152,41 @@ double ComAudioFileInfoPort::GetAudioFileDuration(const std::wstring& path) {
         return kAudioInfoNoStreamInfo;
     }
     return DurationFromStreamRecord(record, sizeof record);
+}
+
+// Creates the component for the first file and keeps it for the others; a component
+// that cannot be created is not tried again.
+class ComAudioFileInfoForManyFiles final : public AudioFileInfoPort {
+  public:
+    double GetAudioFileDuration(const std::wstring& path) override {
+        if (!tried_) {
+            tried_ = true;
+            if (FAILED(
+                    CreateComponent(CLSID_Cx840AudioFileInfo, IID_ICx840AudioFileInfo, &info_))) {
+                info_.Reset();
+            }
+        }
+        return info_ ? DurationOfFile(info_.get(), path) : kAudioInfoCannotCreate;
+    }
+
+  private:
+    ComRef<ICx840AudioFileInfo> info_;
+    bool tried_ = false;
+};
+
+}  // namespace
+
+double ComAudioFileInfoPort::GetAudioFileDuration(const std::wstring& path) {
+    ComRef<ICx840AudioFileInfo> info;
+    if (FAILED(CreateComponent(CLSID_Cx840AudioFileInfo, IID_ICx840AudioFileInfo, &info)) ||
+        !info) {
+        return kAudioInfoCannotCreate;
+    }
+    return DurationOfFile(info.get(), path);
+}
+
+std::unique_ptr<AudioFileInfoPort> ComAudioFileInfoPort::ForManyFiles() {
+    return std::make_unique<ComAudioFileInfoForManyFiles>();
 }
 
 }  // namespace core

@@ -20,6 +20,8 @@ class ComAudioFileInfoPort : public AudioFileInfoPort {
     // Creates the component, reads the file's first stream and releases the component
     // before returning.
     double GetAudioFileDuration(const std::wstring& path) override;
+    // One component for every file asked through the port returned.
+    std::unique_ptr<AudioFileInfoPort> ForManyFiles() override;
 };
 
 // Play length from a stream-information record of `recordSize` bytes: the unsigned

@@ -96,6 +96,11 @@ SignalEditorOpening OpeningForm(const CDTMFTaskInfo& signal, const SignalEditorS
     }
 
     form.device = PositionOf(DeviceChoices(sources), signal.DeviceName);
+    if (sources.requireOfferedDevice && form.device >= 0 &&
+        !core::EqualsNoCase(DeviceChoices(sources)[static_cast<size_t>(form.device)],
+                            signal.DeviceName)) {
+        form.device = -1;
+    }
     form.action = InitialAction(sources.actions, signal.Action);
     form.channel = InitialChannel(signal.AnalysisType);
     return opening;
@@ -143,6 +148,14 @@ Checked CheckSignal(SignalEditorForm& form, const CDTMFTaskInfo& signal,
             Box(TonegateText(IDS_COMMENT_HAS_LINE_BREAK), sources.title, core::kMbIconError),
             IDC_SIGNAL_COMMENT);
     }
+    const core::StringList devices = DeviceChoices(sources);
+    if (sources.requireOfferedDevice && !devices.empty() &&
+        !ValidPosition(form.device, devices.size())) {
+        return Checked::Refuse(
+            Box(core::Format(TonegateText(IDS_CHOOSE_OFFERED_DEVICE), signal.DeviceName),
+                sources.title, core::kMbIconError),
+            IDC_SIGNAL_DEVICE);
+    }
     // The store drops a signal whose symbols are empty at the next start, without a word.
     if (form.symbols.empty()) {
         return Checked::Refuse(Box(TonegateText(IDS_INVALID_SYMBOL),
@@ -161,7 +174,6 @@ Checked CheckSignal(SignalEditorForm& form, const CDTMFTaskInfo& signal,
     if (ValidPosition(form.action, sources.actions.size())) {
         result.Action = sources.actions[static_cast<size_t>(form.action)];
     }
-    const core::StringList devices = DeviceChoices(sources);
     if (ValidPosition(form.device, devices.size())) {
         result.DeviceName = devices[static_cast<size_t>(form.device)];
     }

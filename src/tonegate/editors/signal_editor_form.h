@@ -25,6 +25,9 @@ struct SignalEditorSources {
     const core::ActionList& actions;
     // The names the signal's name must differ from: Add, every signal; Edit, all but its own.
     std::vector<std::wstring> otherNames;
+    // A signal whose device is not an offered input opens with no device chosen (not the
+    // first), and OK refuses until one is chosen.
+    bool requireOfferedDevice = false;
 };
 
 // The editor's texts and choices as the operator left them.

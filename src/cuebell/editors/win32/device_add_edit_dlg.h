@@ -35,6 +35,9 @@ class CDeviceAddEditDlg : public win32::CDialog {
     // DoModal(owner) answers IDOK once the device holds the choices, IDCANCEL when it is
     // unchanged.
 
+    // A device on no offered input opens with none chosen, and OK requires one.
+    void RequireOfferedInput() { form_.RequireOfferedInput(); }
+
   protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;

@@ -11,6 +11,7 @@
 #include "cuebell/editors/win32/sample_manager_dlg.h"
 #include "cuebell/model/cuebell_strings.h"
 #include "cuebell/resource.h"
+#include "cuebell/ui/win32/cuebell_check_dlg.h"
 #include "shared/about_notice.h"
 #include "shared/tool_settings.h"
 #include "shared/win32/about_dlg.h"
@@ -39,6 +40,7 @@ const ControlAnchor kAnchorsAfterList[] = {
     {IDC_SEPARATOR, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
     {IDC_DESCRIPTION_LABEL, AnchorPosition::BottomLeft, AnchorSize::KeepSize},
     {IDC_DESCRIPTION, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
+    {IDC_CHECK_CONFIGURATION, AnchorPosition::BottomLeft, AnchorSize::KeepSize},
 };
 
 }  // namespace
@@ -131,6 +133,10 @@ bool CCuebellDlg::OnCommand(int id, int code, HWND) {
             return true;
         case IDC_GENERAL:
             OpenGeneralSettings();
+            return true;
+        case IDC_CHECK_CONFIGURATION:
+            ShowCuebellCheck(
+                hwnd_, {Resources(), session_, list_, ports_, [this] { RebuildDescription(); }});
             return true;
         default:
             return false;

@@ -33,6 +33,9 @@ class CSetDTMFParamDlg : public win32::CDialog {
     // DoModal(owner) runs the editor: IDOK once the signal holds the new values, IDCANCEL
     // with the signal as it was, kFailed when there is no signal or no window.
 
+    // A signal on no offered input opens with no device chosen, and OK requires one.
+    void RequireOfferedDevice() { sources_.requireOfferedDevice = true; }
+
   protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;

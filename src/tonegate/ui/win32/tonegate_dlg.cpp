@@ -11,6 +11,7 @@
 #include "tonegate/editors/win32/set_dtmf_param_dlg.h"
 #include "tonegate/model/tonegate_strings.h"
 #include "tonegate/resource.h"
+#include "tonegate/ui/win32/tonegate_check_dlg.h"
 
 namespace tonegate {
 
@@ -31,6 +32,7 @@ const ControlAnchor kAnchorsAfterList[] = {
     {IDC_SEPARATOR, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
     {IDC_DESCRIPTION_LABEL, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
     {IDC_DESCRIPTION, AnchorPosition::BottomLeft, AnchorSize::StretchWidth},
+    {IDC_CHECK_CONFIGURATION, AnchorPosition::BottomLeft, AnchorSize::KeepSize},
 };
 
 }  // namespace
@@ -117,6 +119,10 @@ bool CTonegateDlg::OnCommand(int id, int code, HWND) {
             deleteInProgress_ = true;
             list_.DeleteSelectedSignal();
             deleteInProgress_ = false;
+            return true;
+        case IDC_CHECK_CONFIGURATION:
+            ShowTonegateCheck(
+                hwnd_, {Resources(), session_, list_, ports_, [this] { RebuildDescription(); }});
             return true;
         default:
             return false;
