@@ -456,6 +456,7 @@ case_declined_conversion_writes_nothing() {
 }
 
 source "$HERE/tonegate_cases.sh"
+source "$HERE/check_cases.sh"
 
 # --- run
 
@@ -482,6 +483,9 @@ run_case "Tonegate: load with repairs and merge, delete, edit, add, OK: as the r
 run_case "Tonegate: delete then Cancel: registry unchanged" case_tonegate_cancel_writes_nothing
 run_case "Cuebell and Tonegate save the same tables in turn: each keeps the other's events" \
     case_both_tools_share_the_tables
+run_case "Check...: the seeded station's findings; one mended from its row" \
+    case_check_finds_and_mends
+run_case "Tonegate: Check... shows the seeded signals' findings" case_tonegate_check
 run_case "only the older layout, Yes: converted once as the rules say" case_converts_legacy_layout
 run_case "only the older layout, No: nothing written" case_declined_conversion_writes_nothing
 

@@ -17,6 +17,7 @@
 //                                    "WIDTHxHEIGHT+LEFT+TOP" (a crop geometry)
 //   list CAPTION ID                  print "selected=N", then one line per row, cells by " | "
 //   select CAPTION ID ROW            select the list row (-1: none)
+//   dblclick CAPTION ID ROW          double-click the list row (posted: it may open a dialog)
 //   check CAPTION ID ROW 0|1         clear or tick the list row's check box
 //   set-text CAPTION ID TEXT         replace the control's text (as typing would leave it)
 //   focus CAPTION ID                 move the focus to the control (its edit's focus loss runs)
@@ -54,6 +55,7 @@
 #include "registry_floor.h"
 #include "registry_write_floor.h"
 #include "remote_list_view.h"
+#include "wav_header_floor.h"
 
 namespace {
 
@@ -303,6 +305,17 @@ int Select(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int DoubleClick(const std::vector<std::wstring>& args) {
+    HWND dialog = DialogOrFail(args[0]);
+    HWND list = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
+    POINT point{};
+    if (list == nullptr || !e2e::ListViewRowPoint(list, Number(args[2]), &point)) {
+        return Fail(L"cannot find row " + args[2]);
+    }
+    ::PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    return 0;
+}
+
 int Check(const std::vector<std::wstring>& args) {
     HWND dialog = DialogOrFail(args[0]);
     HWND list = dialog ? ::GetDlgItem(dialog, Number(args[1])) : nullptr;
@@ -537,6 +550,18 @@ int ExitTime(const std::vector<std::wstring>& args) {
     return 0;
 }
 
+int HeaderFloor(const std::vector<std::wstring>& args) {
+    std::vector<std::wstring> paths;
+    if (!e2e::ReadPathList(args[0], &paths)) {
+        return Fail(L"cannot read " + args[0]);
+    }
+    const Stopwatch stopwatch;
+    const long read = e2e::ReadWavHeaders(paths);
+    stopwatch.PrintElapsed();
+    Print(std::to_wstring(read) + L" files");
+    return 0;
+}
+
 int RegistryFloor(const std::vector<std::wstring>& args) {
     e2e::FloorCount count;
     const Stopwatch stopwatch;
@@ -586,6 +611,7 @@ const Command kCommands[] = {
     {L"rect", 1, Rect},
     {L"list", 2, List},
     {L"select", 3, Select},
+    {L"dblclick", 3, DoubleClick},
     {L"check", 4, Check},
     {L"set-text", 3, SetText},
     {L"focus", 2, Focus},
@@ -600,6 +626,7 @@ const Command kCommands[] = {
     {L"close-time", 2, CloseTime},
     {L"exit-time", 2, ExitTime},
     {L"registry-floor", 1, RegistryFloor},
+    {L"header-floor", 1, HeaderFloor},
     {L"registry-write-floor", 1, RegistryWriteFloor},
 };
 

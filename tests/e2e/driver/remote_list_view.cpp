@@ -123,4 +123,19 @@ bool CheckListViewRow(HWND list, int row, bool checked) {
                           reinterpret_cast<LPARAM>(block.Address())) != 0;
 }
 
+bool ListViewRowPoint(HWND list, int row, POINT* point) {
+    RemoteBlock block(list, sizeof(RECT));
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    if (!block.Ok() || !block.Write(0, &rect, sizeof(rect)) ||
+        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(block.Address())) == 0 ||
+        !block.Read(0, &rect, sizeof(rect))) {
+        return false;
+    }
+    point->x = rect.left + 4;
+    point->y = (rect.top + rect.bottom) / 2;
+    return true;
+}
+
 }  // namespace e2e

@@ -21,5 +21,7 @@ bool ReadListView(HWND list, ListViewContent* content);
 bool SelectListViewRow(HWND list, int row);
 // Ticks or clears the row's check box (a list with check boxes).
 bool CheckListViewRow(HWND list, int row, bool checked);
+// A point inside the row's label, in the list's client coordinates.
+bool ListViewRowPoint(HWND list, int row, POINT* point);
 
 }  // namespace e2e
