@@ -81,24 +81,31 @@ def playout(reg, instances):
 
 def demo(reg, wav_folder):
     fresh(reg, "48000,44100")
-    jingles = [wav_folder + "\\" + name for name in ("news.wav", "sport.wav", "weather.wav")]
+    # moved-away.wav is the demo's deliberate problem for Cuebell's configuration check:
+    # its file is never made, so the check reports it missing for "WAV_Traffic alert".
+    jingles = [wav_folder + "\\" + name
+               for name in ("news.wav", "sport.wav", "weather.wav", "moved-away.wav")]
     store(reg,
           samples=[(jingles[0], 0, 0.5, 2.0), (jingles[1], 45, 1.0, 10.25),
-                   (jingles[2], 35, 0.25, 3.5)],
+                   (jingles[2], 35, 0.25, 3.5), (jingles[3], 0, 0.0, 1.5)],
           devices=[("CX840 Input 1 B1", 48000, 14), ("CX840 Input 2 B2", 44100, 15),
                    ("CX840 Input 3 B1", 24000, 13), ("CX840 Input 1 B2", 22050, 14)],
           entries=[("WAV_News jingle", 0, "0"), ("WAV_Sport opener", 1, "1 2"),
-                   ("WAV_Weather bed", 2, "2 0"), ("WAV_Traffic alert", 3, "0")])
+                   ("WAV_Weather bed", 2, "2 0"), ("WAV_Traffic alert", 3, "0 3")])
     signals(reg, [
         ("DTMF_Network break", "CX840 Input 2 B1", "1D62", "50", "40", "20", "0", "RIGHT"),
         ("DTMF_Local insert", "CX840 Input 3 B2", "#*0A", "120", "60", "15", "2500", "SUM"),
         ("DTMF_Station ID", "CX840 Input 2 B1", "7B", "80", "50", "20", "500", "LEFT"),
+        # Tonegate's deliberate problem for the check: tones of 30 ms, under the 40 ms
+        # that receivers must detect.
+        ("DTMF_Short tone", "CX840 Input 1 B1", "9", "30", "50", "20", "0", "LEFT"),
     ])
     playout(reg, [
         ("Studio A", "CX840 Play 1", [
             (101, 0, 500, "WAV_News jingle", "Top of the hour news"),
             (101, 0, 500, "WAV_Weather bed", "Weather after the news"),
             (101, 0, 500, "DTMF_Network break", "Affiliate cue"),
+            (101, 0, 500, "DTMF_Short tone", "Too short to be sure"),
             (12, 0, 0, "Studio door", "Red light on"),
         ]),
         ("Studio B", "CX840 Play 2", [
