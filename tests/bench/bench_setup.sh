@@ -4,7 +4,7 @@
 # process that keeps Wine's services warm, as on a running station, and one processor for
 # all of them (BENCH_CPU, by default the last).
 # Usage: start_bench PREFIX_NAME [BUILD_TREE]; sets TREE, TREE_WINE, CUEBELL, TONEGATE,
-# DRIVER and BENCH_PREFIX.
+# DRIVER and BENCH_PREFIX. timed runs a measurement of the driver.
 
 start_bench() {  # prefix name, [build tree]
     choose_windows_tree
@@ -37,6 +37,16 @@ start_bench() {  # prefix name, [build tree]
     "$TREE_WINE" "$DRIVER" wait-class NoSuchWindowClass 3600000 >/dev/null 2>&1 &
     BENCH_KEEPER=$!
     trap 'kill $BENCH_KEEPER 2>/dev/null; stop_xvfb' EXIT
+}
+
+# The driver's measurement with its output in a file, not a pipe (a program it starts
+# inherits the output and keeps it open); prints the milliseconds, or fails.
+timed() {
+    "$TREE_WINE" "$DRIVER" "$@" >"$BENCH_PREFIX/time.txt" 2>/dev/null || true
+    local ms
+    ms=$(head -n1 "$BENCH_PREFIX/time.txt" | tr -d '\r')
+    [[ "$ms" =~ ^[0-9]+$ ]] || die "$1 $2: $ms"
+    echo "$ms"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }

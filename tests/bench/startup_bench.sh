@@ -28,16 +28,6 @@ PLAYOUT='HKCU\Software\Brenmark\Halvex\Skyvant'
 CUEBELL_TREES=("$SIGVAULT\\Wave_2.0" "$PLAYOUT" 'HKCU\Software\Quorvane\Cuebell')
 TONEGATE_TREES=("$SIGVAULT\\DTMF" "$PLAYOUT" 'HKCU\Software\Quorvane\Tonegate')
 
-# The driver's measurement with its output in a file, not a pipe (a program it starts
-# inherits the output and keeps it open); prints the milliseconds, or fails.
-timed() {
-    "$TREE_WINE" "$DRIVER" "$@" >"$BENCH_PREFIX/time.txt" 2>/dev/null || true
-    local ms
-    ms=$(head -n1 "$BENCH_PREFIX/time.txt" | tr -d '\r')
-    [[ "$ms" =~ ^[0-9]+$ ]] || die "$1 $2: $ms"
-    echo "$ms"
-}
-
 # The floor command's milliseconds; what it covered ("N keys, M values") is left in
 # $BENCH_PREFIX/covered.txt.
 floor_time() {  # driver command, trees...
