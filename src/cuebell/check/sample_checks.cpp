@@ -53,13 +53,17 @@ bool CheckFile(CheckContext& context, const CuebellCheckPorts& ports, const File
     const auto refs = context.Refs(RecordKind::Sample, group.samples);
     const std::wstring users = context.EntryNames(group.entries);
     const std::wstring trimmed = core::Trim(path);
-    if (trimmed.empty() || !ports.system.PathExists(trimmed)) {
+    if (trimmed.empty()) {
         context.Add(findings::FileMissing, path, {users}, refs);
         return false;
     }
+    // The duration first: only a file that cannot serve is looked for, so that a readable
+    // file costs the component's question alone.
     const double duration = UsableDuration(ports.audio.GetAudioFileDuration(trimmed));
     if (!(duration > 0.0)) {
-        context.Add(findings::FileUnreadable, path, {users}, refs);
+        context.Add(
+            ports.system.PathExists(trimmed) ? findings::FileUnreadable : findings::FileMissing,
+            path, {users}, refs);
         return false;
     }
     for (int sample : group.samples) {
