@@ -40,6 +40,22 @@ class EventTextReader {
     }
 
     bool AtEnd() const { return pos_ >= end_; }
+    size_t Pos() const { return pos_; }
+
+    // The text from start to here, without the line feed it ends at.
+    std::wstring TextFrom(size_t start) const {
+        size_t stop = pos_;
+        if (stop > start && text_[stop - 1] == L'\n') {
+            --stop;
+        }
+        return text_.substr(start, stop - start);
+    }
+
+    void SkipSpace() {
+        while (pos_ < end_ && IsSpace(text_[pos_])) {
+            ++pos_;
+        }
+    }
 
     // A number: the leading digit run after white space; false (nothing consumed but
     // the white space) when the text does not begin with a digit.
@@ -85,11 +101,6 @@ class EventTextReader {
     }
 
   private:
-    void SkipSpace() {
-        while (pos_ < end_ && IsSpace(text_[pos_])) {
-            ++pos_;
-        }
-    }
     void SkipSpaceWithinLine() {
         while (pos_ < end_ && IsSpace(text_[pos_]) && text_[pos_] != L'\n') {
             ++pos_;
@@ -234,11 +245,16 @@ void ParseGpiEvents(const std::wstring& text, GpiEventList* events, int32_t* dro
     EventTextReader reader(text);
     while (!reader.AtEnd()) {
         GpiEventRecord record;
+        reader.SkipSpace();
+        const size_t start = reader.Pos();
         if (!reader.ReadNumber(&record.ActionCode) || !reader.ReadNumber(&record.Second) ||
             !reader.ReadNumber(&record.Third)) {
             // The reader stops at the character that is not a number; starting again
             // there would never end, so the broken record ends at its line feed.
             reader.SkipLine();
+            record = GpiEventRecord();
+            record.Unparsed = TrimRight(reader.TextFrom(start));
+            events->push_back(std::move(record));
             if (dropped) {
                 ++*dropped;
             }
@@ -253,6 +269,11 @@ void ParseGpiEvents(const std::wstring& text, GpiEventList* events, int32_t* dro
 std::wstring FormatGpiEvents(const GpiEventList& events) {
     std::wstring text;
     for (const auto& event : events) {
+        if (!event.Unparsed.empty()) {
+            text += event.Unparsed;
+            text += L'\n';
+            continue;
+        }
         // "%d %d %d %s": the name is appended as it stands rather than formatted, so
         // that any character it holds is written as it is.
         text += Format(L"%d %d %d ", event.ActionCode, event.Second, event.Third);

@@ -35,6 +35,10 @@ struct GpiEventRecord {
     std::wstring Name;
     std::wstring Comment;
     CActionInfo Action;  // Cuebell: the action whose Code is ActionCode; never stored
+    // A record that does not read as an event: its text as it stands (without the white
+    // space before its line feed), written back so. It has no name, so it is always
+    // another owner's.
+    std::wstring Unparsed;
 };
 
 using GpiEventList = std::vector<GpiEventRecord>;
@@ -58,7 +62,7 @@ struct PlayoutInstance {
     // "AudioDevice" is missing or names no board (no trailing number, or 0): Board is 1
     // by default, not by the instance's own word.
     bool BoardByDefault = false;
-    int32_t UnparsedRecords = 0;  // records of the stored table that were dropped at load
+    int32_t UnparsedRecords = 0;  // records of the stored table that did not parse at load
 };
 
 using PlayoutInstanceList = std::vector<PlayoutInstance>;
@@ -72,13 +76,14 @@ int32_t BoardOfAudioDevice(const std::wstring& audioDevice);
 // True when the text ends in a board number of its own (digits that do not read as 0).
 bool AudioDeviceNamesBoard(const std::wstring& audioDevice);
 
-// Reads the records of a "GPIEvents" text into events (cleared first). Records with a
-// missing number are dropped, and reading resumes after the next line feed; their
-// number is added to *dropped when given.
+// Reads the records of a "GPIEvents" text into events (cleared first). A record with a
+// missing number ends at the next line feed; it is kept as Unparsed text, so that a
+// rewrite carries it through, and counted in *dropped when given.
 void ParseGpiEvents(const std::wstring& text, GpiEventList* events, int32_t* dropped = nullptr);
 
 // The "GPIEvents" text of the events: "%d %d %d %s", "|", comment, line feed per
-// record, with no line feed at the end. Every record reads back as exactly one.
+// record (an unparsed record's text as it stands), with no line feed at the end. Every
+// record reads back as exactly one.
 std::wstring FormatGpiEvents(const GpiEventList& events);
 std::wstring FormatGpiEvents(const PlayoutInstance& instance);
 

@@ -21,4 +21,9 @@ constexpr const wchar_t* kCuebellRunningMutex = L"Global\\Quorvane.DetectionTool
 constexpr const wchar_t* kTonegateRunningMutex =
     L"Global\\Quorvane.DetectionTools.Tonegate.Running";
 
+// Held by either program around every save, so that the two never rewrite a playout table
+// at the same time.
+constexpr const wchar_t* kConfigurationSaveMutex =
+    L"Global\\Quorvane.DetectionTools.Configuration.Saving";
+
 }  // namespace core

@@ -35,6 +35,24 @@ bool IsTable(const PlannedWrite& write) {
 
 }  // namespace
 
+bool WriteSaveMarker(RegistryPort& registry, const std::wstring& settingsKey,
+                     const std::wstring& backupPath) {
+    ScopedRegKey key(registry);
+    return key.OpenOrCreate(RegRoot::CurrentUser, settingsKey) &&
+           WriteRegString(key, kSaveInProgressValue, backupPath) &&
+           registry.FlushKey(key.Get()) == kErrorSuccess;
+}
+
+bool RemoveSaveMarker(RegistryPort& registry, const std::wstring& settingsKey) {
+    ScopedRegKey key(registry);
+    if (!key.Open(RegRoot::CurrentUser, settingsKey, RegAccess::Write)) {
+        return false;
+    }
+    const long status = registry.DeleteValue(key.Get(), kSaveInProgressValue);
+    registry.FlushKey(key.Get());
+    return status == kErrorSuccess || status == kErrorFileNotFound;
+}
+
 int WriteGroup(const SaveTarget& target, const PlannedWrite& write) {
     if (write.root == RegRoot::LocalMachine) {
         return 0;
@@ -190,23 +208,6 @@ bool SaveTransaction::Check(const SavePlan& plan, std::wstring* refusedKey) {
     return check(RegRoot::CurrentUser, target_.settingsKey);
 }
 
-bool SaveTransaction::SetMarker(const std::wstring& backupPath) {
-    ScopedRegKey key(registry_);
-    return key.OpenOrCreate(RegRoot::CurrentUser, target_.settingsKey) &&
-           WriteRegString(key, kSaveInProgressValue, backupPath) &&
-           registry_.FlushKey(key.Get()) == kErrorSuccess;
-}
-
-bool SaveTransaction::RemoveMarker() {
-    ScopedRegKey key(registry_);
-    if (!key.Open(RegRoot::CurrentUser, target_.settingsKey, RegAccess::Write)) {
-        return false;
-    }
-    const long status = registry_.DeleteValue(key.Get(), kSaveInProgressValue);
-    registry_.FlushKey(key.Get());
-    return status == kErrorSuccess || status == kErrorFileNotFound;
-}
-
 long SaveTransaction::Apply(const PlannedWrite& write) {
     ScopedRegKey key(registry_);
     switch (write.step) {
@@ -296,7 +297,8 @@ SaveReport SaveTransaction::Run(const SavePlan& plan, const RegFile& backup,
         }
     }
     // Without a backup there is nothing an interrupted save could be restored from.
-    if (!report.backupPath.empty() && !SetMarker(report.backupPath)) {
+    if (!report.backupPath.empty() &&
+        !WriteSaveMarker(registry_, target_.settingsKey, report.backupPath)) {
         report.status = SaveStatus::NotSaved;
         report.keyName = RegeditKeyName(RegRoot::CurrentUser, target_.settingsKey, windows64_);
         return report;
@@ -320,12 +322,12 @@ SaveReport SaveTransaction::Run(const SavePlan& plan, const RegFile& backup,
         }
         // After a failed roll-back the marker stays: the next start offers the backup.
         if (undone) {
-            RemoveMarker();
+            RemoveSaveMarker(registry_, target_.settingsKey);
         }
         report.status = undone ? SaveStatus::NotSaved : SaveStatus::RollbackFailed;
         return report;
     }
-    RemoveMarker();
+    RemoveSaveMarker(registry_, target_.settingsKey);
     report.status = SaveStatus::Saved;
     return report;
 }

@@ -18,6 +18,12 @@ namespace core {
 // backup written before the save.
 constexpr const wchar_t* kSaveInProgressValue = L"Save in progress";
 
+// Writes "Save in progress" naming the backup, and flushes it; false when refused.
+bool WriteSaveMarker(RegistryPort& registry, const std::wstring& settingsKey,
+                     const std::wstring& backupPath);
+// Removes "Save in progress"; true when it is gone.
+bool RemoveSaveMarker(RegistryPort& registry, const std::wstring& settingsKey);
+
 // What a program's save touches.
 struct SaveTarget {
     std::wstring storeKey;     // the detection store, below HKEY_LOCAL_MACHINE
@@ -40,6 +46,7 @@ enum class SaveStatus {
     BackupDeclined,  // no backup could be written and the operator chose not to save
     NotSaved,        // a write failed and everything was put back (keyName: the key)
     RollbackFailed,  // a write failed and putting it back failed too (backupPath)
+    Busy,            // the other program was saving: nothing written
 };
 
 struct SaveReport {
@@ -81,8 +88,6 @@ class SaveTransaction {
   private:
     bool Check(const SavePlan& plan, std::wstring* refusedKey);
     bool CanWrite(RegRoot root, const std::wstring& path);
-    bool SetMarker(const std::wstring& backupPath);
-    bool RemoveMarker();
     long Apply(const PlannedWrite& write);
     bool Undo(const PlannedWrite& write);
     bool RestoreTree(RegRoot root, const TreeImage& tree);

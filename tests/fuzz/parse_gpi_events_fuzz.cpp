@@ -1,6 +1,6 @@
 // ParseGpiEvents on arbitrary UTF-16 text: it ends, and what it reads is written back by
 // FormatGpiEvents as the same records (a carriage return inside a comment is the one
-// change: it is written as a blank).
+// change: it is written as a blank), records that do not parse as they stood.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -31,8 +31,8 @@ bool SameRecords(const core::GpiEventList& read, const core::GpiEventList& readA
         const auto& a = read[i];
         const auto& b = readAgain[i];
         if (a.ActionCode != b.ActionCode || a.Second != b.Second || a.Third != b.Third ||
-            a.Name != b.Name || comment != b.Comment || a.ActionCode < 0 || a.Second < 0 ||
-            a.Third < 0) {
+            a.Name != b.Name || comment != b.Comment || a.Unparsed != b.Unparsed ||
+            a.ActionCode < 0 || a.Second < 0 || a.Third < 0) {
             return false;
         }
     }

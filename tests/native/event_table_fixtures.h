@@ -16,7 +16,15 @@ namespace testing_events {
 // The stored fields of a record (the attached action is not stored).
 using RecordFields = std::tuple<int32_t, int32_t, int32_t, std::wstring, std::wstring>;
 
+// A record that did not parse: its text in the comment's place, the numbers -1.
+inline RecordFields UnparsedFields(const std::wstring& text) {
+    return RecordFields(-1, -1, -1, L"", text);
+}
+
 inline RecordFields FieldsOf(const GpiEventRecord& event) {
+    if (!event.Unparsed.empty()) {
+        return UnparsedFields(event.Unparsed);
+    }
     return RecordFields(event.ActionCode, event.Second, event.Third, event.Name, event.Comment);
 }
 

@@ -17,6 +17,7 @@ using testing_events::Record;
 using testing_events::RecordFields;
 using testing_events::SeedInstance;
 using testing_events::StoredTableOf;
+using testing_events::UnparsedFields;
 
 using Fields = std::vector<RecordFields>;
 
@@ -75,19 +76,28 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"numbers beyond 32 bits read as the largest",
                   L"99999999999 0 500 A|b",
                   {{2147483647, 0, 500, L"A", L"b"}}},
-        ParseCase{"a record without numbers is dropped, the next line read",
+        ParseCase{"a record without numbers is kept as it stands, the next line read",
                   L"garbage|x\n101 0 500 WAV_a|c",
-                  {{101, 0, 500, L"WAV_a", L"c"}}},
+                  {UnparsedFields(L"garbage|x"), {101, 0, 500, L"WAV_a", L"c"}}},
         ParseCase{"a record without \"|\" or numbers does not take the next one",
-                  L"garbage\n101 0 500 WAV_a|c",
-                  {{101, 0, 500, L"WAV_a", L"c"}}},
+                  L"  garbage \r\n101 0 500 WAV_a|c",
+                  {UnparsedFields(L"garbage"), {101, 0, 500, L"WAV_a", L"c"}}},
         ParseCase{"a signed number is missing",
                   L"101 -2 500 X|y\n7 3 250 Other|x",
-                  {{7, 3, 250, L"Other", L"x"}}},
-        ParseCase{"a third number missing", L"7 0 x Foo|c\n1 2 3 A|a", {{1, 2, 3, L"A", L"a"}}},
-        ParseCase{"a broken last record", L"1 2 3 A|a\nxyz", {{1, 2, 3, L"A", L"a"}}},
-        ParseCase{"too few numbers at the end", L"1 2 3 A|a\n101 0", {{1, 2, 3, L"A", L"a"}}},
-        ParseCase{"a lone separator", L"|", {}},
+                  {UnparsedFields(L"101 -2 500 X|y"), {7, 3, 250, L"Other", L"x"}}},
+        ParseCase{"a third number missing",
+                  L"7 0 x Foo|c\n1 2 3 A|a",
+                  {UnparsedFields(L"7 0 x Foo|c"), {1, 2, 3, L"A", L"a"}}},
+        ParseCase{"a broken last record",
+                  L"1 2 3 A|a\nxyz",
+                  {{1, 2, 3, L"A", L"a"}, UnparsedFields(L"xyz")}},
+        ParseCase{"too few numbers at the end",
+                  L"1 2 3 A|a\n101 0",
+                  {{1, 2, 3, L"A", L"a"}, UnparsedFields(L"101 0")}},
+        ParseCase{"numbers running on into a broken line",
+                  L"1\n2\nx|y\n5 5 5 A|b",
+                  {UnparsedFields(L"1\n2\nx|y"), {5, 5, 5, L"A", L"b"}}},
+        ParseCase{"a lone separator", L"|", {UnparsedFields(L"|")}},
         ParseCase{"numbers run on over line ends", L"1\n2\n3 A|a", {{1, 2, 3, L"A", L"a"}}}));
 
 TEST(ParseGpiEventsTest, ClearsTheTargetList) {
@@ -96,14 +106,16 @@ TEST(ParseGpiEventsTest, ClearsTheTargetList) {
     EXPECT_TRUE(events.empty());
 }
 
-TEST(ParseGpiEventsTest, EveryBrokenLineIsDroppedOnItsOwn) {
+TEST(ParseGpiEventsTest, EveryBrokenLineIsKeptOnItsOwn) {
     // Each broken line once made a reader that starts again at the same place spin.
     std::wstring text;
     for (int i = 0; i < 200; ++i) {
         text += L"x|broken\n-1 0 500 Neg|c\n5 5 5 Good|c\n";
     }
     Fields parsed = Parsed(text);
-    ASSERT_EQ(parsed.size(), 200u);
+    ASSERT_EQ(parsed.size(), 600u);
+    EXPECT_EQ(parsed[0], UnparsedFields(L"x|broken"));
+    EXPECT_EQ(parsed[1], UnparsedFields(L"-1 0 500 Neg|c"));
     EXPECT_EQ(parsed.back(), RecordFields(5, 5, 5, L"Good", L"c"));
 }
 
@@ -423,6 +435,21 @@ TEST_F(PlayoutSaveTest, ForeignEventsOfALongTableSurviveLoadAndSave) {
     instances[0].Events = instances[0].ForeignEvents;
     EXPECT_TRUE(SavePlayoutSettings(registry, instances));
     EXPECT_EQ(L"101 0 500 WAV_mine|c\n" + StoredTableOf(registry, L"Main"), table);
+}
+
+TEST_F(PlayoutSaveTest, ARecordThatDoesNotParseIsCarriedThroughAsItWas) {
+    const std::wstring broken = L"7 x 250 Other|what Airvexa wrote";
+    SeedInstance(registry, L"Main", L"Wave 1",
+                 L"101 0 500 WAV_old|c\n" + broken + L"\n\n 1\n2 ?\n7 3 250 Next|n");
+    PlayoutInstanceList instances = Load();
+    EXPECT_EQ(instances[0].UnparsedRecords, 2);
+    SplitForeignEvents(&instances, L"WAV_");
+    instances[0].Events = {Record(101, 0, 500, L"WAV_new", L"")};
+    instances[0].Events.insert(instances[0].Events.end(), instances[0].ForeignEvents.begin(),
+                               instances[0].ForeignEvents.end());
+    EXPECT_TRUE(SavePlayoutSettings(registry, instances));
+    EXPECT_EQ(StoredTableOf(registry, L"Main"),
+              L"101 0 500 WAV_new|\n" + broken + L"\n1\n2 ?\n7 3 250 Next|n");
 }
 
 }  // namespace

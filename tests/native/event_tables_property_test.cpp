@@ -24,6 +24,7 @@ namespace {
 using core::testing_events::FieldsOf;
 using core::testing_events::Parsed;
 using core::testing_events::RecordFields;
+using core::testing_events::UnparsedFields;
 using Fields = std::vector<RecordFields>;
 
 constexpr int kIterations = 300;
@@ -148,7 +149,10 @@ GeneratedInstance MakeInstance(Random& random, int index) {
             line = RecordText(random, record);
             instance.events.push_back(record);
         } else if (what <= 90) {
+            // Another owner's record that does not parse: carried through as it stands.
             line = MalformedLine(random);
+            instance.events.push_back(UnparsedFields(core::TrimRight(line)));
+            instance.foreign.push_back(instance.events.back());
         } else {
             line = random.Space();
         }
