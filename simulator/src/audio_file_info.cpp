@@ -4,7 +4,7 @@
 #include <cwchar>
 #include <new>
 
-#include "file_byte_source.h"
+#include "shared/win32/win32_byte_source.h"
 
 namespace cx840sim {
 
@@ -102,7 +102,7 @@ HRESULT AudioFileInfo::OpenFile(BSTR path) {
     if (!path || path[0] == L'\0' || std::wcslen(path) != SysStringLen(path)) {
         return E_INVALIDARG;
     }
-    FileByteSource file;
+    win32::Win32ByteSource file;
     DWORD error = file.Open(path);
     if (error != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(error);

@@ -78,6 +78,10 @@ RateAnswer AskBoardRate(BoardDriverPort& driver, int32_t board, int32_t* rate) {
 
 }  // namespace
 
+bool AskBoardSampleRate(BoardDriverPort& driver, int32_t board, int32_t* rate) {
+    return AskBoardRate(driver, board, rate) == RateAnswer::Known;
+}
+
 bool GetRateList(BoardDriverPort& driver, MessageBoxPort& boxes, const NoBoardMessage& message,
                  int32_t board, int32_t rate, StringList* rates) {
     rates->clear();

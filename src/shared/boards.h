@@ -29,6 +29,10 @@ void BuildInputNames(const StringList& boards, StringList* names);
 // The trailing decimal digits of the trimmed name; -1 when there are none.
 int32_t BoardNumberOf(const std::wstring& name);
 
+// The rate an installed board (numbered from 1) runs at, asked without a word: false when
+// the driver cannot be created, the board selected or its rate obtained.
+bool AskBoardSampleRate(BoardDriverPort& driver, int32_t board, int32_t* rate);
+
 // The rates a board allows ("48000" family or "44100" family); board -1 uses the given
 // rate instead of asking the driver. False when the driver cannot be created (after a
 // warning with no owner) or the board cannot be selected.

@@ -11,7 +11,16 @@ namespace {
 constexpr int kMaxChunksVisited = 10000;
 constexpr uint32_t kBasicFormatBytes = 16;
 constexpr uint32_t kExtensibleFormatBytes = 40;
+constexpr size_t kExtensionSizeOffset = 16;
+constexpr size_t kValidBitsOffset = 18;
 constexpr size_t kExtensibleSubFormatOffset = 24;
+constexpr uint16_t kExtensionBytes = 22;
+// The standard sub-format GUID after its leading 32-bit tag field:
+// {xxxxxxxx-0000-0010-8000-00AA00389B71} as stored.
+constexpr uint8_t kSubFormatBase[12] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
+                                        0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+constexpr uint32_t kOpenSizeZero = 0;
+constexpr uint32_t kOpenSizeAllOnes = 0xFFFFFFFFu;
 
 uint16_t ReadU16(const uint8_t* p) {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
@@ -40,8 +49,13 @@ void ReadFormatFields(const uint8_t* body, size_t size, WavInfo* info) {
     info->bitsPerSample = ReadU16(body + 14);
     info->effectiveTag = info->formatTag;
     if (info->formatTag == kWaveFormatExtensible && size >= kExtensibleFormatBytes) {
+        const uint8_t* guid = body + kExtensibleSubFormatOffset;
+        info->extensionComplete = ReadU16(body + kExtensionSizeOffset) >= kExtensionBytes;
+        info->validBits = ReadU16(body + kValidBitsOffset);
+        info->subFormatStandard =
+            ReadU16(guid + 2) == 0 && std::memcmp(guid + 4, kSubFormatBase, 12) == 0;
         // The sub-format GUID starts with the tag of the format it stands for.
-        info->effectiveTag = ReadU16(body + kExtensibleSubFormatOffset);
+        info->effectiveTag = ReadU16(guid);
     }
 }
 
@@ -63,16 +77,6 @@ void ChooseDurationBasis(WavInfo* info) {
 
 }  // namespace
 
-size_t MemoryByteSource::ReadAt(uint64_t offset, void* buffer, size_t count) const {
-    if (offset >= bytes_.size()) {
-        return 0;
-    }
-    size_t start = static_cast<size_t>(offset);
-    size_t n = std::min(count, bytes_.size() - start);
-    std::memcpy(buffer, bytes_.data() + start, n);
-    return n;
-}
-
 WavParseResult ParseWav(const ByteSource& source) {
     WavParseResult result;
     const uint64_t size = source.Size();
@@ -84,6 +88,7 @@ WavParseResult ParseWav(const ByteSource& source) {
     static const char kWave[] = "WAVE";
     if (got < 4 ? (got == 0 || std::memcmp(header, kRiff, got) != 0) : !IsId(header, kRiff)) {
         result.status = WavStatus::NotRiffWave;
+        result.rf64 = got >= 4 && IsId(header, "RF64");
         return result;
     }
     if (got > 8 && std::memcmp(header + 8, kWave, got - 8) != 0) {
@@ -130,7 +135,18 @@ WavParseResult ParseWav(const ByteSource& source) {
             }
         } else if (IsId(chunk, "data") && !info.hasData) {
             info.hasData = true;
+            info.dataOffset = bodyStart;
             info.dataBytes = static_cast<uint32_t>(std::min<uint64_t>(chunkSize, available));
+            info.dataReadable = info.dataBytes;
+            info.dataCut = chunkSize > available;
+            if (chunkSize == kOpenSizeZero || chunkSize == kOpenSizeAllOnes) {
+                info.dataSizeOpen = true;
+                info.dataCut = false;
+                info.dataReadable =
+                    static_cast<uint32_t>(std::min<uint64_t>(available, kOpenSizeAllOnes));
+                pos = size;
+                break;  // no chunk header can be told from the audio that follows
+            }
         } else if (IsId(chunk, "fact") && !info.hasFact && chunkSize >= 4 && available >= 4) {
             uint8_t frames[4];
             if (source.ReadAt(bodyStart, frames, sizeof frames) == sizeof frames) {

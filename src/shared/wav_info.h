@@ -1,34 +1,16 @@
-// Reads what the board simulator's audio-file component reports about a WAV file: its
-// format and the two numbers whose quotient is the play length. Only chunk headers and
-// the format and fact chunks are read, through a ByteSource, so a file of any size costs
-// a few small reads and nothing is ever read past the end of the source.
+// Reads a WAV file's header: its format, where its audio lies, and the two numbers whose
+// quotient is the play length (what the board simulator's audio-file component reports).
+// Only chunk headers and the format and fact chunks are read, through a ByteSource, so a
+// file of any size costs a few small reads and nothing is ever read past the end of the
+// source.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+
+#include "byte_source.h"
 
 namespace core {
-
-// Random-access bytes of a file (or of a buffer in tests).
-class ByteSource {
-  public:
-    virtual ~ByteSource() = default;
-    virtual uint64_t Size() const = 0;
-    // Copies up to `count` bytes from `offset`; returns how many were copied (fewer at
-    // the end of the source or on a read error).
-    virtual size_t ReadAt(uint64_t offset, void* buffer, size_t count) const = 0;
-};
-
-class MemoryByteSource : public ByteSource {
-  public:
-    explicit MemoryByteSource(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
-    uint64_t Size() const override { return bytes_.size(); }
-    size_t ReadAt(uint64_t offset, void* buffer, size_t count) const override;
-
-  private:
-    std::vector<uint8_t> bytes_;
-};
 
 enum class WavStatus {
     Ok,
@@ -56,8 +38,20 @@ struct WavInfo {
     uint32_t byteRate = 0;
     uint16_t blockAlign = 0;
     uint16_t bitsPerSample = 0;
-    bool hasData = false;     // a data chunk was found
-    uint32_t dataBytes = 0;   // its size, clipped to the bytes the file really holds
+    // An extensible format chunk: whether it holds the extension (size and cbSize of at
+    // least 22), its valid bits, and whether its sub-format GUID is a tag on the
+    // standard base GUID (only then is effectiveTag that tag).
+    bool extensionComplete = false;
+    uint16_t validBits = 0;
+    bool subFormatStandard = false;
+    bool hasData = false;       // a data chunk was found
+    uint32_t dataBytes = 0;     // its size, clipped to the bytes the file really holds
+    uint64_t dataOffset = 0;    // where its audio begins
+    bool dataSizeOpen = false;  // the size is 0 or 0xFFFFFFFF: the recorder never closed it
+    bool dataCut = false;       // the file ends before the declared size does
+    // The audio bytes to read: dataBytes, or for an open size everything to the end of
+    // the file (at most 4 GiB - 1).
+    uint32_t dataReadable = 0;
     bool hasFact = false;     // a fact chunk of at least 4 bytes was found
     uint32_t factFrames = 0;  // its sample-frame count
     DurationUnit unit = DurationUnit::Frames;
@@ -67,12 +61,14 @@ struct WavInfo {
 
 struct WavParseResult {
     WavStatus status = WavStatus::NotRiffWave;
+    bool rf64 = false;  // NotRiffWave because the header is RF64's
     WavInfo info;
 };
 
 // Parses a RIFF/WAVE source. Chunks may come in any order; odd-sized chunks are
 // followed by a pad byte; a data chunk that claims more bytes than the file holds is
-// counted as far as the file goes. The RIFF size field is ignored (streaming writers
+// counted as far as the file goes; a data chunk of open size ends the walk, the rest of
+// the file being its audio. The RIFF size field is ignored (streaming writers
 // leave it wrong), the chunks are followed to the end of the source.
 WavParseResult ParseWav(const ByteSource& source);
 

@@ -1,16 +1,16 @@
-#include "file_byte_source.h"
+#include "win32_byte_source.h"
 
 #include <algorithm>
 
-namespace cx840sim {
+namespace win32 {
 
-FileByteSource::~FileByteSource() {
+Win32ByteSource::~Win32ByteSource() {
     if (file_ != INVALID_HANDLE_VALUE) {
         CloseHandle(file_);
     }
 }
 
-DWORD FileByteSource::Open(const wchar_t* path) {
+DWORD Win32ByteSource::Open(const wchar_t* path) {
     file_ = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file_ == INVALID_HANDLE_VALUE) {
@@ -26,7 +26,7 @@ DWORD FileByteSource::Open(const wchar_t* path) {
     return ERROR_SUCCESS;
 }
 
-size_t FileByteSource::ReadAt(uint64_t offset, void* buffer, size_t count) const {
+size_t Win32ByteSource::ReadAt(uint64_t offset, void* buffer, size_t count) const {
     size_t done = 0;
     while (done < count && file_ != INVALID_HANDLE_VALUE) {
         uint64_t at = offset + done;
@@ -44,4 +44,4 @@ size_t FileByteSource::ReadAt(uint64_t offset, void* buffer, size_t count) const
     return done;
 }
 
-}  // namespace cx840sim
+}  // namespace win32
