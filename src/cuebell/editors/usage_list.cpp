@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cuebell/core/box_message.h"
+#include "cuebell/model/cuebell_strings.h"
 #include "shared/format.h"
 #include "shared/text.h"
 
@@ -51,6 +53,12 @@ std::wstring UsageList(const std::vector<std::wstring>& entryNames) {
         text.pop_back();
     }
     return text + L".";
+}
+
+std::wstring UsageText(const std::vector<std::wstring>& entryNames, int oneEntryTextId,
+                       int moreEntriesTextId) {
+    const int textId = entryNames.size() == 1 ? oneEntryTextId : moreEntriesTextId;
+    return core::Format(CuebellText(textId), L"\n" + UsageList(entryNames));
 }
 
 }  // namespace cuebell

@@ -23,4 +23,9 @@ std::vector<std::wstring> EntriesUsingDevice(const EntryRefs& entries,
 // fourth name or more is shown as a last line "...".
 std::wstring UsageList(const std::vector<std::wstring>& entryNames);
 
+// A "used by" text: the first string for one entry, the second for more, formatted with a
+// line break and the usage list.
+std::wstring UsageText(const std::vector<std::wstring>& entryNames, int oneEntryTextId,
+                       int moreEntriesTextId);
+
 }  // namespace cuebell
