@@ -54,30 +54,30 @@ inline bool RowButtonsEnabled(int rowCount) {
     return rowCount > 0;
 }
 
-// Edit's refusal of the list as it stands; none when a row is selected.
-template <class T>
-std::optional<BoxMessage> EditRefusal(const RecordListDescription<T>& list, int rowCount,
-                                      int selectedRow) {
+// The refusal of the list as it stands: emptyList without rows, noSelection without a
+// selected row; none when a row is selected.
+inline std::optional<BoxMessage> ListRefusal(int rowCount, int selectedRow,
+                                             const BoxMessage& emptyList,
+                                             const BoxMessage& noSelection) {
     if (rowCount <= 0) {
-        return list.editEmpty;
+        return emptyList;
     }
     if (selectedRow < 0 || selectedRow >= rowCount) {
-        return list.editNoSelection;
+        return noSelection;
     }
     return std::nullopt;
 }
 
-// Delete's refusal of the list as it stands; none when a row is selected.
+template <class T>
+std::optional<BoxMessage> EditRefusal(const RecordListDescription<T>& list, int rowCount,
+                                      int selectedRow) {
+    return ListRefusal(rowCount, selectedRow, list.editEmpty, list.editNoSelection);
+}
+
 template <class T>
 std::optional<BoxMessage> DeleteRefusal(const RecordListDescription<T>& list, int rowCount,
                                         int selectedRow) {
-    if (rowCount <= 0) {
-        return list.deleteEmpty;
-    }
-    if (selectedRow < 0 || selectedRow >= rowCount) {
-        return list.deleteNoSelection;
-    }
-    return std::nullopt;
+    return ListRefusal(rowCount, selectedRow, list.deleteEmpty, list.deleteNoSelection);
 }
 
 // The Edit command up to the editor: shows its refusal or asks its question; the record

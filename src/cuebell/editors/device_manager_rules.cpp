@@ -48,30 +48,20 @@ core::RecordListDescription<DeviceInfo> DeviceListDescription(const EntryRefs& e
     list.selectLastAfterFill = true;
     list.editEmpty = MakeBoxMessage(IDS_DEVICES_LIST_EMPTY, IDS_DEVICES_LIST_CAPTION, error);
     list.editNoSelection = MakeBoxMessage(IDS_NO_DEVICE_SELECTED, IDS_DEVICES_LIST_CAPTION, error);
-    list.editQuestion = [entries](const DeviceInfo& device) -> std::optional<BoxMessage> {
-        const std::vector<std::wstring> users = EntriesUsingDevice(entries, device.DeviceId);
-        if (users.empty()) {
-            return std::nullopt;
-        }
-        return BoxMessage{UsageText(users, IDS_DEVICE_USED_BY_ENTRY, IDS_DEVICE_USED_BY_ENTRIES) +
-                              L"\n\n" + CuebellText(IDS_CONTINUE_ANYWAY),
-                          CuebellText(IDS_EDIT_DEVICE_CAPTION),
-                          core::kMbYesNo | core::kMbIconWarning};
+    list.editQuestion = [entries](const DeviceInfo& device) {
+        return UsedByQuestion(EntriesUsingDevice(entries, device.DeviceId),
+                              IDS_DEVICE_USED_BY_ENTRY, IDS_DEVICE_USED_BY_ENTRIES,
+                              IDS_EDIT_DEVICE_CAPTION);
     };
     list.deleteEmpty =
         MakeBoxMessage(IDS_DEVICE_LIST_EMPTY_ON_DELETE, IDS_DELETE_DEVICE_CAPTION, error);
     list.deleteNoSelection =
         MakeBoxMessage(IDS_NO_DEVICE_SELECTED_TO_DELETE, IDS_DELETE_DEVICE_CAPTION,
                        core::kMbOk | core::kMbIconWarning);
-    list.deleteRefusal = [entries](const DeviceInfo& device) -> std::optional<BoxMessage> {
-        const std::vector<std::wstring> users = EntriesUsingDevice(entries, device.DeviceId);
-        if (users.empty()) {
-            return std::nullopt;
-        }
-        return BoxMessage{CuebellText(IDS_CANNOT_DELETE_DEVICE) +
-                              UsageText(users, IDS_DEVICE_DELETE_USED_BY_ENTRY,
-                                        IDS_DEVICE_DELETE_USED_BY_ENTRIES),
-                          CuebellText(IDS_DELETE_USED_DEVICE_CAPTION), error};
+    list.deleteRefusal = [entries](const DeviceInfo& device) {
+        return UsedByRefusal(EntriesUsingDevice(entries, device.DeviceId),
+                             CuebellText(IDS_CANNOT_DELETE_DEVICE), IDS_DEVICE_DELETE_USED_BY_ENTRY,
+                             IDS_DEVICE_DELETE_USED_BY_ENTRIES, IDS_DELETE_USED_DEVICE_CAPTION);
     };
     list.deleteQuestion = [](const DeviceInfo& device) {
         return BoxMessage{core::Format(CuebellText(IDS_CONFIRM_DELETE_DEVICE), device.Name),

@@ -67,28 +67,19 @@ core::RecordListDescription<SampleInfo> SampleListDescription(const EntryRefs& e
     list.selectLastAfterFill = true;
     list.editEmpty = MakeBoxMessage(IDS_SAMPLES_LIST_EMPTY, IDS_EDIT_SAMPLE_CAPTION, error);
     list.editNoSelection = MakeBoxMessage(IDS_NO_SAMPLE_SELECTED, IDS_EDIT_SAMPLE_CAPTION, error);
-    list.editQuestion = [entries](const SampleInfo& sample) -> std::optional<BoxMessage> {
-        const std::vector<std::wstring> users = EntriesUsingSample(entries, sample.SampleId);
-        if (users.empty()) {
-            return std::nullopt;
-        }
-        return BoxMessage{UsageText(users, IDS_SAMPLE_USED_BY_ENTRY, IDS_SAMPLE_USED_BY_ENTRIES) +
-                              L"\n\n" + CuebellText(IDS_CONTINUE_ANYWAY),
-                          CuebellText(IDS_EDIT_SAMPLE_CAPTION),
-                          core::kMbYesNo | core::kMbIconWarning};
+    list.editQuestion = [entries](const SampleInfo& sample) {
+        return UsedByQuestion(EntriesUsingSample(entries, sample.SampleId),
+                              IDS_SAMPLE_USED_BY_ENTRY, IDS_SAMPLE_USED_BY_ENTRIES,
+                              IDS_EDIT_SAMPLE_CAPTION);
     };
     list.deleteEmpty =
         MakeBoxMessage(IDS_NO_AUDIO_FILE_TO_DELETE, IDS_DELETE_AUDIO_FILE_CAPTION, error);
     // "!!" is no text of the string table.
     list.deleteNoSelection = BoxMessage{L"!!", CuebellText(IDS_DELETE_AUDIO_FILE_CAPTION), error};
-    list.deleteRefusal = [entries](const SampleInfo& sample) -> std::optional<BoxMessage> {
-        const std::vector<std::wstring> users = EntriesUsingSample(entries, sample.SampleId);
-        if (users.empty()) {
-            return std::nullopt;
-        }
-        return BoxMessage{
-            UsageText(users, IDS_CANNOT_DELETE_SAMPLE_ONE_ENTRY, IDS_CANNOT_DELETE_SAMPLE_ENTRIES),
-            CuebellText(IDS_DELETE_USED_SAMPLE_CAPTION), error};
+    list.deleteRefusal = [entries](const SampleInfo& sample) {
+        return UsedByRefusal(EntriesUsingSample(entries, sample.SampleId), L"",
+                             IDS_CANNOT_DELETE_SAMPLE_ONE_ENTRY, IDS_CANNOT_DELETE_SAMPLE_ENTRIES,
+                             IDS_DELETE_USED_SAMPLE_CAPTION);
     };
     list.deleteQuestion = [](const SampleInfo& sample) {
         return BoxMessage{core::Format(CuebellText(IDS_CONFIRM_DELETE_SAMPLE), sample.AudioFile),

@@ -55,10 +55,34 @@ std::wstring UsageList(const std::vector<std::wstring>& entryNames) {
     return text + L".";
 }
 
-std::wstring UsageText(const std::vector<std::wstring>& entryNames, int oneEntryTextId,
-                       int moreEntriesTextId) {
+namespace {
+
+std::wstring UsedByText(const std::vector<std::wstring>& entryNames, int oneEntryTextId,
+                        int moreEntriesTextId) {
     const int textId = entryNames.size() == 1 ? oneEntryTextId : moreEntriesTextId;
     return core::Format(CuebellText(textId), L"\n" + UsageList(entryNames));
+}
+
+}  // namespace
+
+std::optional<BoxMessage> UsedByQuestion(const std::vector<std::wstring>& entryNames,
+                                         int oneEntryTextId, int moreEntriesTextId, int captionId) {
+    if (entryNames.empty()) {
+        return std::nullopt;
+    }
+    return BoxMessage{UsedByText(entryNames, oneEntryTextId, moreEntriesTextId) + L"\n\n" +
+                          CuebellText(IDS_CONTINUE_ANYWAY),
+                      CuebellText(captionId), core::kMbYesNo | core::kMbIconWarning};
+}
+
+std::optional<BoxMessage> UsedByRefusal(const std::vector<std::wstring>& entryNames,
+                                        const std::wstring& opening, int oneEntryTextId,
+                                        int moreEntriesTextId, int captionId) {
+    if (entryNames.empty()) {
+        return std::nullopt;
+    }
+    return BoxMessage{opening + UsedByText(entryNames, oneEntryTextId, moreEntriesTextId),
+                      CuebellText(captionId), core::kMbOk | core::kMbIconError};
 }
 
 }  // namespace cuebell
