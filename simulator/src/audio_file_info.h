@@ -2,8 +2,8 @@
 // header says, and reports its one audio stream.
 #pragma once
 
+#include "config/simulator_config.h"
 #include "module.h"
-#include "shared/simulator_config.h"
 #include "shared/wav_info.h"
 #include "shared/win32/cx840_ids.h"
 

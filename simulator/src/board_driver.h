@@ -2,8 +2,8 @@
 // it was created, one board selected at a time (the first, until another is selected).
 #pragma once
 
+#include "config/simulator_config.h"
 #include "module.h"
-#include "shared/simulator_config.h"
 #include "shared/win32/cx840_ids.h"
 
 namespace cx840sim {

@@ -1,8 +1,8 @@
 // The class factory of both components. Every creation reads the configuration anew.
 #pragma once
 
+#include "config/simulator_config.h"
 #include "module.h"
-#include "shared/simulator_config.h"
 #include "shared/win32/cx840_ids.h"
 
 namespace cx840sim {

@@ -2,7 +2,7 @@
 // component, so a test or a demo can change it between two creations.
 #pragma once
 
-#include "shared/simulator_config.h"
+#include "config/simulator_config.h"
 
 namespace cx840sim {
 

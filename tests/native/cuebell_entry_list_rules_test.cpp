@@ -1,4 +1,4 @@
-// The entry list's window-free rules: columns and cells, the entry buttons, the
+// The entry list's window-free rules: columns and cells, the row buttons, the
 // refusals of Add and Edit, and the Delete command from its refusals to the row it
 // selects.
 #include "cuebell/core/entry_list_rules.h"
@@ -16,7 +16,7 @@ namespace cuebell {
 namespace {
 
 TEST(CuebellEntryList, ColumnsAreNameActionAndCommentWithTheRestOfTheWidth) {
-    auto columns = EntryListColumns(600);
+    auto columns = EntryListDescription().columns(600);
     ASSERT_EQ(columns.size(), 3u);
     EXPECT_EQ(columns[0].id, 1);
     EXPECT_EQ(columns[0].title, L"Name");
@@ -27,7 +27,8 @@ TEST(CuebellEntryList, ColumnsAreNameActionAndCommentWithTheRestOfTheWidth) {
     EXPECT_EQ(columns[2].id, 3);
     EXPECT_EQ(columns[2].title, L"Comment");
     EXPECT_EQ(columns[2].width, 350);
-    EXPECT_EQ(EntryListColumns(100)[2].width, 0) << "a narrow list gives no negative width";
+    EXPECT_EQ(EntryListDescription().columns(100)[2].width, 0)
+        << "a narrow list gives no negative width";
 }
 
 TEST(CuebellEntryList, CellsShowTheEntrysFields) {
@@ -35,10 +36,10 @@ TEST(CuebellEntryList, CellsShowTheEntrysFields) {
     entry.Name = L"WAV_News";
     entry.Action.Name = L"Wait command";
     entry.Comment = L"Top of hour";
-    EXPECT_EQ(EntryCellText(entry, kNameColumn), L"WAV_News");
-    EXPECT_EQ(EntryCellText(entry, kActionColumn), L"Wait command");
-    EXPECT_EQ(EntryCellText(entry, kCommentColumn), L"Top of hour");
-    EXPECT_EQ(EntryCellText(entry, 4), L"");
+    EXPECT_EQ(EntryListDescription().cellText(entry, kNameColumn), L"WAV_News");
+    EXPECT_EQ(EntryListDescription().cellText(entry, kActionColumn), L"Wait command");
+    EXPECT_EQ(EntryListDescription().cellText(entry, kCommentColumn), L"Top of hour");
+    EXPECT_EQ(EntryListDescription().cellText(entry, 4), L"");
 }
 
 TEST(CuebellEntryList, NamesOfTheOtherEntriesInListOrder) {
@@ -52,9 +53,9 @@ TEST(CuebellEntryList, NamesOfTheOtherEntriesInListOrder) {
 }
 
 TEST(CuebellEntryList, EntryButtonsNeedARow) {
-    EXPECT_FALSE(EntryButtonsEnabled(0));
-    EXPECT_TRUE(EntryButtonsEnabled(1));
-    EXPECT_TRUE(EntryButtonsEnabled(40));
+    EXPECT_FALSE(core::RowButtonsEnabled(0));
+    EXPECT_TRUE(core::RowButtonsEnabled(1));
+    EXPECT_TRUE(core::RowButtonsEnabled(40));
 }
 
 struct EditRefusalCase {
@@ -68,7 +69,8 @@ class CuebellEditRefusal : public ::testing::TestWithParam<EditRefusalCase> {};
 
 TEST_P(CuebellEditRefusal, EditRefusesWithoutARowToWorkOn) {
     const EditRefusalCase& c = GetParam();
-    std::optional<BoxMessage> edit = EditRefusal(c.rowCount, c.selectedRow);
+    std::optional<BoxMessage> edit =
+        core::EditRefusal(EntryListDescription(), c.rowCount, c.selectedRow);
     ASSERT_EQ(edit.has_value(), c.text != nullptr);
     if (edit) {
         EXPECT_EQ(edit->text, c.text);
@@ -86,13 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Lists, CuebellEditRefusal,
                                                            L"No selected detection entry to edit!"},
                                            EditRefusalCase{"Selected", 3, 2, nullptr}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Records what the delete command tells the main dialog about its question.
-class RecordingFlag : public ConfirmationFlag {
-  public:
-    void SetConfirmationOpen(int open) override { changes.push_back(open); }
-    std::vector<int> changes;
-};
 
 struct DeleteCase {
     const char* name;
@@ -118,20 +113,20 @@ TEST_P(CuebellDeleteEntry, RefusesAsksAndRemovesTheSelectedEntry) {
     const GpiInfo* selected = entries.At(c.selectedRow);
     core::MemoryMessageBox boxes;
     boxes.QueueAnswer(c.answer);
-    RecordingFlag flag;
+    std::vector<bool> boxOpen;
     const core::WindowHandle owner = 0x1007;
 
     core::DeleteOutcome<GpiInfo> outcome =
-        DeleteSelectedEntry(entries, c.selectedRow, boxes, owner, flag);
+        core::DeleteSelectedRecord(entries, c.selectedRow, EntryListDescription(), boxes, owner,
+                                   [&boxOpen](bool open) { boxOpen.push_back(open); });
 
     ASSERT_EQ(boxes.Calls().size(), 1u);
     EXPECT_EQ(boxes.Calls()[0].text, c.boxText);
     EXPECT_EQ(boxes.Calls()[0].caption, L"Delete detection entry");
     EXPECT_EQ(boxes.Calls()[0].flags, c.boxFlags);
     EXPECT_EQ(boxes.Calls()[0].owner, owner);
-    const bool asked = c.boxFlags == (core::kMbYesNo | core::kMbIconQuestion);
-    const std::vector<int> flagChanges = asked ? std::vector<int>{1, 0} : std::vector<int>{};
-    EXPECT_EQ(flag.changes, flagChanges) << "the flag is up exactly while the question is open";
+    EXPECT_EQ(boxOpen, (std::vector<bool>{true, false}))
+        << "the main dialog is told exactly while the box is open";
 
     std::vector<std::wstring> left;
     for (const GpiInfo* entry : entries.InOrder()) {
@@ -212,7 +207,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CuebellEntryList, DeleteAsksWithTheEntrysName) {
-    BoxMessage question = DeleteConfirmation(L"WAV_100%d");
+    GpiInfo entry;
+    entry.Name = L"WAV_100%d";
+    BoxMessage question = EntryListDescription().deleteQuestion(entry);
     EXPECT_EQ(question.text, L"Are you sure you want to delete 'WAV_100%d'?");
     EXPECT_EQ(question.caption, L"Delete detection entry");
     EXPECT_EQ(question.flags, core::kMbYesNo | core::kMbIconQuestion);

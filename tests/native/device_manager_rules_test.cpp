@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,32 @@ TEST(DeviceListColumnsTest, NameTakesWhatTheRateAndIntervalLeave) {
 
 using Confirm = bool (*)(core::MessageBoxPort&, core::WindowHandle, int, const DeviceInfo*,
                          const EntryRefs&);
+
+// The manager's rows: rowCount devices, the first a copy of the selected device when
+// there is one (else none is selected).
+core::OrderedRecords<DeviceInfo> Rows(int rowCount, const DeviceInfo* selected) {
+    core::OrderedRecords<DeviceInfo> rows;
+    for (int i = 0; i < rowCount; ++i) {
+        rows.Append(std::make_unique<DeviceInfo>(i == 0 && selected ? *selected : DeviceInfo{}));
+    }
+    return rows;
+}
+
+// Edit and Delete up to the point where they go on, as the manager's list runs them.
+bool ConfirmDeviceEdit(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
+                       const DeviceInfo* device, const EntryRefs& entries) {
+    const core::OrderedRecords<DeviceInfo> rows = Rows(rowCount, device);
+    return core::RecordToEdit(rows, device ? 0 : -1, DeviceListDescription(entries), boxes,
+                              owner) != nullptr;
+}
+
+bool ConfirmDeviceDelete(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
+                         const DeviceInfo* device, const EntryRefs& entries) {
+    core::OrderedRecords<DeviceInfo> rows = Rows(rowCount, device);
+    return core::DeleteSelectedRecord(rows, device ? 0 : -1, DeviceListDescription(entries), boxes,
+                                      owner)
+               .removed != nullptr;
+}
 
 struct CommandCase {
     Confirm confirm;

@@ -1,4 +1,4 @@
-#include "cuebell/model/event_merge.h"
+#include "cuebell/core/event_merge.h"
 
 #include <gtest/gtest.h>
 

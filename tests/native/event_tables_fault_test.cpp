@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "cuebell/model/event_merge.h"
+#include "cuebell/core/event_merge.h"
 #include "event_table_fixtures.h"
 #include "shared/inmemory/memory_message_box.h"
 #include "shared/inmemory/memory_registry.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cuebell/model/event_merge.h"
+#include "cuebell/core/event_merge.h"
 #include "event_table_fixtures.h"
 #include "shared/boards.h"
 #include "shared/inmemory/memory_message_box.h"

@@ -93,8 +93,9 @@ TEST(SampleManagerRefusals, EmptyListThenNoSelection) {
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows, row " << c.selected);
-        const auto edit = SampleEditRefusal(c.rows, c.selected);
-        const auto remove = SampleDeleteRefusal(c.rows, c.selected);
+        const auto list = SampleListDescription({}, 30);
+        const auto edit = core::EditRefusal(list, c.rows, c.selected);
+        const auto remove = core::DeleteRefusal(list, c.rows, c.selected);
         ASSERT_EQ(edit.has_value(), c.editText != nullptr);
         ASSERT_EQ(remove.has_value(), c.deleteText != nullptr);
         if (edit) {
@@ -117,6 +118,21 @@ SampleRecords RowsOf(const SampleList& samples) {
         rows.Append(std::make_unique<SampleInfo>(sample));
     }
     return rows;
+}
+
+// Edit up to the editor and Delete on the manager's rows, as the manager's list runs them.
+bool MayEditSample(const SampleRecords& rows, int selectedRow, const EntryRefs& entries,
+                   core::MessageBoxPort& boxes, core::WindowHandle owner) {
+    return core::RecordToEdit(rows, selectedRow, SampleListDescription(entries, 30), boxes,
+                              owner) != nullptr;
+}
+
+core::DeleteOutcome<SampleInfo> DeleteSelectedSample(SampleRecords& rows, int selectedRow,
+                                                     const EntryRefs& entries,
+                                                     core::MessageBoxPort& boxes,
+                                                     core::WindowHandle owner) {
+    return core::DeleteSelectedRecord(rows, selectedRow, SampleListDescription(entries, 30), boxes,
+                                      owner);
 }
 
 class SampleRowsTest : public ::testing::Test {

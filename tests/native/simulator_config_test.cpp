@@ -1,4 +1,4 @@
-#include "shared/simulator_config.h"
+#include "config/simulator_config.h"
 
 #include <gtest/gtest.h>
 

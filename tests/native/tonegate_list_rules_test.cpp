@@ -41,7 +41,7 @@ TEST(TonegateSignalList, ColumnsTakeTheirTitlesAndTheCommentTheRestOfTheWidth) {
         int commentWidth;
     };
     for (const Case c : {Case{600, 350}, Case{250, 0}, Case{100, 0}}) {
-        const auto columns = SignalListColumns(c.clientWidth);
+        const auto columns = SignalListDescription().columns(c.clientWidth);
         ASSERT_EQ(columns.size(), 3u);
         EXPECT_EQ(columns[0].id, 1);
         EXPECT_EQ(columns[0].title, L"Name");
@@ -57,12 +57,12 @@ TEST(TonegateSignalList, ColumnsTakeTheirTitlesAndTheCommentTheRestOfTheWidth) {
 
 TEST(TonegateSignalList, CellTextsFollowTheColumnIds) {
     const auto signal = Signal(L"DTMF_News", L"Top of hour");
-    for (const auto& column : SignalListColumns(500)) {
+    for (const auto& column : SignalListDescription().columns(500)) {
         const std::wstring expected[] = {L"DTMF_News", L"Wait command", L"Top of hour"};
-        EXPECT_EQ(SignalCellText(*signal, column.id), expected[column.id - 1]);
+        EXPECT_EQ(SignalListDescription().cellText(*signal, column.id), expected[column.id - 1]);
     }
-    EXPECT_EQ(SignalCellText(*Signal(L"DTMF_X"), kCommentColumn), L"");
-    EXPECT_EQ(SignalCellText(*signal, 4), L"");
+    EXPECT_EQ(SignalListDescription().cellText(*Signal(L"DTMF_X"), kCommentColumn), L"");
+    EXPECT_EQ(SignalListDescription().cellText(*signal, 4), L"");
 }
 
 TEST(TonegateSignalList, NamesLeaveOutTheSignalBeingEdited) {
@@ -86,7 +86,7 @@ TEST(TonegateSignalList, EditRefusals) {
         {1, 0, std::nullopt},
     };
     for (const Case& c : cases) {
-        const auto refusal = EditRefusal(c.rows, c.selected);
+        const auto refusal = core::EditRefusal(SignalListDescription(), c.rows, c.selected);
         ASSERT_EQ(refusal.has_value(), c.text.has_value()) << c.rows << " " << c.selected;
         if (refusal) {
             EXPECT_EQ(refusal->text, *c.text);
@@ -117,7 +117,8 @@ TEST_P(TonegateSignalDelete, RefusesAsksAndSelectsTheNextRow) {
     core::MemoryMessageBox boxes;
     boxes.QueueAnswer(c.answer);
 
-    const auto outcome = DeleteSelectedSignal(records, c.selected, boxes, kOwner);
+    const auto outcome =
+        core::DeleteSelectedRecord(records, c.selected, SignalListDescription(), boxes, kOwner);
 
     ASSERT_EQ(boxes.Calls().size(), c.boxes.size());
     for (size_t i = 0; i < c.boxes.size(); ++i) {
@@ -131,7 +132,7 @@ TEST_P(TonegateSignalDelete, RefusesAsksAndSelectsTheNextRow) {
     EXPECT_EQ(outcome.removed != nullptr, c.rowsAfter.size() < c.rows.size());
     // The description follows the new selection; none is left when the list is empty.
     const int selectedNow = outcome.removed ? outcome.rowToSelect : c.selected;
-    const std::wstring description = DescriptionOfRow(records, selectedNow);
+    const std::wstring description = DescribeSignal(records.At(selectedNow));
     if (records.At(selectedNow)) {
         EXPECT_EQ(description, DescribeSignal(records.At(selectedNow)));
         EXPECT_NE(description, L"");
@@ -229,16 +230,16 @@ TEST(TonegateDescription, NamesTheChannel) {
 
 TEST(TonegateDescription, FollowsAnEditOfTheSelectedRow) {
     SignalRecords records = ListOf({L"DTMF_a", L"DTMF_b"});
-    const std::wstring before = DescriptionOfRow(records, 1);
+    const std::wstring before = DescribeSignal(records.At(1));
     records.At(1)->Symbols = L"9";
     records.At(1)->AnalysisType = kAnalysisDiff;
 
-    const std::wstring after = DescriptionOfRow(records, 1);
+    const std::wstring after = DescribeSignal(records.At(1));
 
     EXPECT_NE(after, before);
     EXPECT_NE(after.find(L"signal:\t9\r\n"), std::wstring::npos);
     EXPECT_NE(after.find(L"Channel:\t\t\tstereo inverse"), std::wstring::npos);
-    EXPECT_EQ(DescriptionOfRow(records, -1), L"");
+    EXPECT_EQ(DescribeSignal(records.At(-1)), L"");
 }
 
 }  // namespace

@@ -1,15 +1,14 @@
 #include "cuebell/core/cuebell_session.h"
 
-#include <algorithm>
-
 #include "cuebell/core/box_message.h"
+#include "cuebell/core/event_merge.h"
 #include "cuebell/core/sample_rate_check.h"
 #include "cuebell/model/cuebell_strings.h"
-#include "cuebell/model/event_merge.h"
 #include "cuebell/model/model.h"
 #include "cuebell/model/store.h"
 #include "shared/format.h"
 #include "shared/playout_reload.h"
+#include "shared/session_save.h"
 #include "shared/tool_settings.h"
 
 namespace cuebell {
@@ -141,31 +140,17 @@ SaveResult CuebellSession::Save(core::WindowHandle owner, const EntryRefs& entri
     if (!ready_) {
         return SaveResult::WriteFailed;
     }
-    if (core::IsPlayoutRunning(system_)) {
-        ShowBoxMessage(boxes_, owner,
-                       MakeBoxMessage(IDS_PLAYOUT_RUNNING_AT_SAVE, IDS_STOP_CAPTION,
-                                      core::kMbOk | core::kMbIconWarning));
-        return SaveResult::PlayoutRunning;
-    }
-    EntryRefs entries;
-    std::copy_if(entriesInListOrder.begin(), entriesInListOrder.end(), std::back_inserter(entries),
-                 [](const GpiInfo* entry) { return entry; });
-    std::vector<std::wstring> tablesLeftAlone;
-    if (!WriteAll(entries, &tablesLeftAlone)) {
-        ShowBoxMessage(
-            boxes_, owner,
-            MakeBoxMessage(IDS_SAVE_FAILED, IDS_STOP_CAPTION, core::kMbOk | core::kMbIconError));
-        return SaveResult::WriteFailed;
-    }
-    if (!tablesLeftAlone.empty()) {
-        // Nothing the operator does in the dialog can make such a table readable: say
-        // once which events were not updated, and close as after any OK.
-        BoxMessage warning = MakeBoxMessage(IDS_TABLES_LEFT_UNCHANGED, IDS_STOP_CAPTION,
-                                            core::kMbOk | core::kMbIconWarning);
-        warning.text = core::Format(warning.text, core::InstanceNameLines(tablesLeftAlone));
-        ShowBoxMessage(boxes_, owner, warning);
-    }
-    return SaveResult::Saved;
+    const core::SaveMessages messages{
+        MakeBoxMessage(IDS_PLAYOUT_RUNNING_AT_SAVE, IDS_STOP_CAPTION,
+                       core::kMbOk | core::kMbIconWarning),
+        MakeBoxMessage(IDS_SAVE_FAILED, IDS_STOP_CAPTION, core::kMbOk | core::kMbIconError),
+        MakeBoxMessage(IDS_TABLES_LEFT_UNCHANGED, IDS_STOP_CAPTION,
+                       core::kMbOk | core::kMbIconWarning)};
+    const EntryRefs entries = core::WithoutNulls(entriesInListOrder);
+    return core::SaveReporting(system_, boxes_, owner, messages,
+                               [&](std::vector<std::wstring>* tablesLeftAlone) {
+                                   return WriteAll(entries, tablesLeftAlone);
+                               });
 }
 
 bool CuebellSession::WriteAll(const EntryRefs& entries,

@@ -16,6 +16,7 @@
 #include "shared/event_table.h"
 #include "shared/message_box_port.h"
 #include "shared/registry_port.h"
+#include "shared/session_save.h"
 #include "shared/system_port.h"
 #include "shared/tool_settings.h"
 
@@ -32,11 +33,7 @@ enum class StartResult {
     Quit,   // a refusal was shown (or declined): the program ends, nothing was saved
 };
 
-enum class SaveResult {
-    Saved,           // everything written: the dialog closes with OK
-    PlayoutRunning,  // the playout program runs: 10058 shown, nothing written
-    WriteFailed,     // some write failed: the error was shown; OK may be pressed again
-};
+using core::SaveResult;
 
 class CuebellSession {
   public:

@@ -15,13 +15,6 @@ namespace {
 constexpr int kRateWidth = 120;
 constexpr int kIntervalWidth = 140;
 
-// The usage text of a message that takes one or more entry names: the first string
-// for one entry, the second for more, formatted with a line break and the numbered list.
-std::wstring UsageText(const std::vector<std::wstring>& users, int oneEntryId, int moreEntriesId) {
-    const int textId = users.size() == 1 ? oneEntryId : moreEntriesId;
-    return core::Format(CuebellText(textId), L"\n" + UsageList(users));
-}
-
 }  // namespace
 
 std::vector<DeviceListColumn> DeviceListColumns(int listClientWidth) {
@@ -46,72 +39,36 @@ std::wstring DeviceCellText(const DeviceInfo& device, int columnId) {
     }
 }
 
-std::vector<std::wstring> DeviceNames(const std::vector<DeviceInfo*>& rows) {
-    std::vector<std::wstring> names;
-    for (const DeviceInfo* device : rows) {
-        if (device) {
-            names.push_back(device->Name);
-        }
-    }
-    return names;
-}
-
-bool DeviceButtonsEnabled(int rowCount) {
-    return rowCount > 0;
-}
-
-bool ConfirmDeviceEdit(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
-                       const DeviceInfo* device, const EntryRefs& entries) {
-    const unsigned refusal = core::kMbOk | core::kMbIconError;
-    if (rowCount <= 0) {
-        ShowBoxMessage(boxes, owner,
-                       MakeBoxMessage(IDS_DEVICES_LIST_EMPTY, IDS_DEVICES_LIST_CAPTION, refusal));
-        return false;
-    }
-    if (!device) {
-        ShowBoxMessage(boxes, owner,
-                       MakeBoxMessage(IDS_NO_DEVICE_SELECTED, IDS_DEVICES_LIST_CAPTION, refusal));
-        return false;
-    }
-    const std::vector<std::wstring> users = EntriesUsingDevice(entries, device->DeviceId);
-    if (users.empty()) {
-        return true;
-    }
-    const BoxMessage question{
-        UsageText(users, IDS_DEVICE_USED_BY_ENTRY, IDS_DEVICE_USED_BY_ENTRIES) + L"\n\n" +
-            CuebellText(IDS_CONTINUE_ANYWAY),
-        CuebellText(IDS_EDIT_DEVICE_CAPTION), core::kMbYesNo | core::kMbIconWarning};
-    return ShowBoxMessage(boxes, owner, question) == core::kIdYes;
-}
-
-bool ConfirmDeviceDelete(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
-                         const DeviceInfo* device, const EntryRefs& entries) {
-    if (rowCount <= 0) {
-        ShowBoxMessage(boxes, owner,
-                       MakeBoxMessage(IDS_DEVICE_LIST_EMPTY_ON_DELETE, IDS_DELETE_DEVICE_CAPTION,
-                                      core::kMbOk | core::kMbIconError));
-        return false;
-    }
-    if (!device) {
-        ShowBoxMessage(boxes, owner,
-                       MakeBoxMessage(IDS_NO_DEVICE_SELECTED_TO_DELETE, IDS_DELETE_DEVICE_CAPTION,
-                                      core::kMbOk | core::kMbIconWarning));
-        return false;
-    }
-    const std::vector<std::wstring> users = EntriesUsingDevice(entries, device->DeviceId);
-    if (!users.empty()) {
-        const BoxMessage refusal{CuebellText(IDS_CANNOT_DELETE_DEVICE) +
-                                     UsageText(users, IDS_DEVICE_DELETE_USED_BY_ENTRY,
-                                               IDS_DEVICE_DELETE_USED_BY_ENTRIES),
-                                 CuebellText(IDS_DELETE_USED_DEVICE_CAPTION),
-                                 core::kMbOk | core::kMbIconError};
-        ShowBoxMessage(boxes, owner, refusal);
-        return false;
-    }
-    const BoxMessage question{core::Format(CuebellText(IDS_CONFIRM_DELETE_DEVICE), device->Name),
-                              CuebellText(IDS_CONFIRM_DELETE_DEVICE_CAPTION),
-                              core::kMbYesNo | core::kMbIconQuestion};
-    return ShowBoxMessage(boxes, owner, question) == core::kIdYes;
+core::RecordListDescription<DeviceInfo> DeviceListDescription(const EntryRefs& entries) {
+    const unsigned error = core::kMbOk | core::kMbIconError;
+    core::RecordListDescription<DeviceInfo> list;
+    list.columns = DeviceListColumns;
+    list.centreLaterColumns = true;
+    list.cellText = DeviceCellText;
+    list.selectLastAfterFill = true;
+    list.editEmpty = MakeBoxMessage(IDS_DEVICES_LIST_EMPTY, IDS_DEVICES_LIST_CAPTION, error);
+    list.editNoSelection = MakeBoxMessage(IDS_NO_DEVICE_SELECTED, IDS_DEVICES_LIST_CAPTION, error);
+    list.editQuestion = [entries](const DeviceInfo& device) {
+        return UsedByQuestion(EntriesUsingDevice(entries, device.DeviceId),
+                              IDS_DEVICE_USED_BY_ENTRY, IDS_DEVICE_USED_BY_ENTRIES,
+                              IDS_EDIT_DEVICE_CAPTION);
+    };
+    list.deleteEmpty =
+        MakeBoxMessage(IDS_DEVICE_LIST_EMPTY_ON_DELETE, IDS_DELETE_DEVICE_CAPTION, error);
+    list.deleteNoSelection =
+        MakeBoxMessage(IDS_NO_DEVICE_SELECTED_TO_DELETE, IDS_DELETE_DEVICE_CAPTION,
+                       core::kMbOk | core::kMbIconWarning);
+    list.deleteRefusal = [entries](const DeviceInfo& device) {
+        return UsedByRefusal(EntriesUsingDevice(entries, device.DeviceId),
+                             CuebellText(IDS_CANNOT_DELETE_DEVICE), IDS_DEVICE_DELETE_USED_BY_ENTRY,
+                             IDS_DEVICE_DELETE_USED_BY_ENTRIES, IDS_DELETE_USED_DEVICE_CAPTION);
+    };
+    list.deleteQuestion = [](const DeviceInfo& device) {
+        return BoxMessage{core::Format(CuebellText(IDS_CONFIRM_DELETE_DEVICE), device.Name),
+                          CuebellText(IDS_CONFIRM_DELETE_DEVICE_CAPTION),
+                          core::kMbYesNo | core::kMbIconQuestion};
+    };
+    return list;
 }
 
 }  // namespace cuebell

@@ -1,6 +1,6 @@
 // The device manager's rules that need no window: the device list's columns and cell
-// texts, the names a new device must differ from, when the row buttons are enabled, and
-// the boxes of the Edit and Delete commands: refusals, the usage warning, the question.
+// texts, and the boxes of the Edit and Delete commands: refusals, the usage warning, the
+// question.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 #include "cuebell/model/records.h"
 #include "shared/list_column.h"
-#include "shared/message_box_port.h"
+#include "shared/record_list.h"
 
 namespace cuebell {
 
@@ -26,22 +26,11 @@ std::vector<DeviceListColumn> DeviceListColumns(int listClientWidth);
 // The text of the device's cell in the column; empty for an unknown column.
 std::wstring DeviceCellText(const DeviceInfo& device, int columnId);
 
-// The names of the devices in row order: a new device must differ from every one.
-std::vector<std::wstring> DeviceNames(const std::vector<DeviceInfo*>& rows);
-
-// "Edit..." and "Delete" are enabled exactly when the list has a row.
-bool DeviceButtonsEnabled(int rowCount);
-
-// The boxes before the editor opens for the selected row; device is the selected row's
-// record (null when none is selected). True when the editor may open: the list has a
-// selection and the operator, warned that entries use the device, still goes on.
-bool ConfirmDeviceEdit(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
-                       const DeviceInfo* device, const EntryRefs& entries);
-
-// The boxes before the selected row goes: the refusals of an empty list, of no
-// selection and of a device that entries use, then the question. True when the
-// operator answered Yes.
-bool ConfirmDeviceDelete(core::MessageBoxPort& boxes, core::WindowHandle owner, int rowCount,
-                         const DeviceInfo* device, const EntryRefs& entries);
+// The manager's list: the columns and cells above (the rate and the interval centred),
+// and the boxes of Edit and Delete. Edit refuses an empty list and no selection (error
+// icon) and warns, asking, when entries use the device; Delete refuses an empty list
+// (error icon), no selection (warning icon) and a device that entries use, then asks.
+// `entries` are the owner's detection entries in list order.
+core::RecordListDescription<DeviceInfo> DeviceListDescription(const EntryRefs& entries);
 
 }  // namespace cuebell

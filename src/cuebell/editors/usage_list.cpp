@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cuebell/core/box_message.h"
+#include "cuebell/model/cuebell_strings.h"
 #include "shared/format.h"
 #include "shared/text.h"
 
@@ -51,6 +53,36 @@ std::wstring UsageList(const std::vector<std::wstring>& entryNames) {
         text.pop_back();
     }
     return text + L".";
+}
+
+namespace {
+
+std::wstring UsedByText(const std::vector<std::wstring>& entryNames, int oneEntryTextId,
+                        int moreEntriesTextId) {
+    const int textId = entryNames.size() == 1 ? oneEntryTextId : moreEntriesTextId;
+    return core::Format(CuebellText(textId), L"\n" + UsageList(entryNames));
+}
+
+}  // namespace
+
+std::optional<BoxMessage> UsedByQuestion(const std::vector<std::wstring>& entryNames,
+                                         int oneEntryTextId, int moreEntriesTextId, int captionId) {
+    if (entryNames.empty()) {
+        return std::nullopt;
+    }
+    return BoxMessage{UsedByText(entryNames, oneEntryTextId, moreEntriesTextId) + L"\n\n" +
+                          CuebellText(IDS_CONTINUE_ANYWAY),
+                      CuebellText(captionId), core::kMbYesNo | core::kMbIconWarning};
+}
+
+std::optional<BoxMessage> UsedByRefusal(const std::vector<std::wstring>& entryNames,
+                                        const std::wstring& opening, int oneEntryTextId,
+                                        int moreEntriesTextId, int captionId) {
+    if (entryNames.empty()) {
+        return std::nullopt;
+    }
+    return BoxMessage{opening + UsedByText(entryNames, oneEntryTextId, moreEntriesTextId),
+                      CuebellText(captionId), core::kMbOk | core::kMbIconError};
 }
 
 }  // namespace cuebell

@@ -3,9 +3,11 @@
 // Entries refer to samples and devices by identifier, so a record in use must not vanish.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cuebell/core/box_message.h"
 #include "cuebell/model/records.h"
 
 namespace cuebell {
@@ -22,5 +24,15 @@ std::vector<std::wstring> EntriesUsingDevice(const EntryRefs& entries,
 // "1) A;" line by line; up to three names end with "." instead of the last ";", and a
 // fourth name or more is shown as a last line "...".
 std::wstring UsageList(const std::vector<std::wstring>& entryNames);
+
+// The boxes about a record that entries use; none when no entry uses it. The "used by"
+// text is the first string for one entry, the second for more, formatted with a line
+// break and the usage list. The question adds "Continue anyway?" (Yes and No, warning
+// icon); the refusal starts with `opening` (error icon).
+std::optional<BoxMessage> UsedByQuestion(const std::vector<std::wstring>& entryNames,
+                                         int oneEntryTextId, int moreEntriesTextId, int captionId);
+std::optional<BoxMessage> UsedByRefusal(const std::vector<std::wstring>& entryNames,
+                                        const std::wstring& opening, int oneEntryTextId,
+                                        int moreEntriesTextId, int captionId);
 
 }  // namespace cuebell

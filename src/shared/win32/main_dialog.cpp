@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include "about_dlg.h"
+#include "shared/about_notice.h"
+#include "shared/tool_settings.h"
+
 namespace win32 {
 
 namespace {
@@ -24,9 +28,11 @@ std::wstring LoadResourceString(HINSTANCE module, int id) {
 
 }  // namespace
 
-CMainDialog::CMainDialog(HINSTANCE resources, int templateId, int aboutItemTextId)
+CMainDialog::CMainDialog(HINSTANCE resources, int templateId, int aboutItemTextId,
+                         const AboutBoxSource& about)
     : CResizeGripperDialog(resources, templateId),
       aboutItemTextId_(aboutItemTextId),
+      about_(about),
       bigIcon_(LoadIconOfSize(resources, SM_CXICON, SM_CYICON)),
       smallIcon_(LoadIconOfSize(resources, SM_CXSMICON, SM_CYSMICON)) {
     SetDialogIcon(bigIcon_, smallIcon_);
@@ -64,6 +70,21 @@ bool CMainDialog::OnSysCommand(UINT command, LPARAM) {
         return true;
     }
     return false;
+}
+
+void CMainDialog::ShowAbout() {
+    CAboutDlg box(
+        Resources(), about_.templateId,
+        {{about_.versionControl, core::GetVersionText(about_.system)},
+         {about_.noticeControl, core::AboutNotice(about_.strings, core::CurrentLocalYear())}});
+    box.DoModal(hwnd_);
+}
+
+bool CMainDialog::OnHelp(HELPINFO*) {
+    if (!DeleteBoxOpen()) {
+        ShowAbout();
+    }
+    return true;
 }
 
 bool CMainDialog::OnPaint() {

@@ -1,11 +1,10 @@
 #include "tonegate/core/tonegate_session.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "shared/box_message.h"
 #include "shared/format.h"
 #include "shared/playout_reload.h"
+#include "shared/session_save.h"
+#include "shared/text.h"
 #include "shared/tool_settings.h"
 #include "tonegate/core/signal_merge.h"
 #include "tonegate/model/signal_store.h"
@@ -22,13 +21,7 @@ core::BoxMessage Message(int textId, int captionId, unsigned flags) {
 // Stored device names of the older form say Output where the board inputs say Input.
 void RepairDeviceNames(SignalList* signals) {
     for (auto& signal : *signals) {
-        std::wstring& name = signal->DeviceName;
-        const std::wstring from = L"Output";
-        const std::wstring to = L"Input";
-        for (size_t at = name.find(from); at != std::wstring::npos;
-             at = name.find(from, at + to.size())) {
-            name.replace(at, from.size(), to);
-        }
+        signal->DeviceName = core::ReplaceAll(signal->DeviceName, L"Output", L"Input");
     }
 }
 
@@ -91,32 +84,16 @@ SaveResult TonegateSession::Save(core::WindowHandle owner, const SignalRefs& sig
     if (!ready_) {
         return SaveResult::WriteFailed;
     }
-    if (core::IsPlayoutRunning(system_)) {
-        core::ShowBoxMessage(
-            boxes_, owner,
-            core::BoxMessage{kPlayoutRunningAtSaveText, kPlayoutRunningAtSaveCaption,
-                             core::kMbOk | core::kMbIconWarning});
-        return SaveResult::PlayoutRunning;
-    }
-    SignalRefs signals;
-    std::copy_if(signalsInListOrder.begin(), signalsInListOrder.end(), std::back_inserter(signals),
-                 [](const CDTMFTaskInfo* signal) { return signal; });
-    std::vector<std::wstring> tablesLeftAlone;
-    if (!WriteAll(signals, &tablesLeftAlone)) {
-        core::ShowBoxMessage(
-            boxes_, owner,
-            Message(IDS_SAVE_FAILED, IDS_SAVE_CAPTION, core::kMbOk | core::kMbIconError));
-        return SaveResult::WriteFailed;
-    }
-    if (!tablesLeftAlone.empty()) {
-        // Nothing the operator does in the dialog can make such a table readable: say
-        // once which events were not updated, and close as after any OK.
-        core::BoxMessage warning = Message(IDS_TABLES_LEFT_UNCHANGED, IDS_SAVE_CAPTION,
-                                           core::kMbOk | core::kMbIconWarning);
-        warning.text = core::Format(warning.text, core::InstanceNameLines(tablesLeftAlone));
-        core::ShowBoxMessage(boxes_, owner, warning);
-    }
-    return SaveResult::Saved;
+    const core::SaveMessages messages{
+        core::BoxMessage{kPlayoutRunningAtSaveText, kPlayoutRunningAtSaveCaption,
+                         core::kMbOk | core::kMbIconWarning},
+        Message(IDS_SAVE_FAILED, IDS_SAVE_CAPTION, core::kMbOk | core::kMbIconError),
+        Message(IDS_TABLES_LEFT_UNCHANGED, IDS_SAVE_CAPTION, core::kMbOk | core::kMbIconWarning)};
+    const SignalRefs signals = core::WithoutNulls(signalsInListOrder);
+    return core::SaveReporting(system_, boxes_, owner, messages,
+                               [&](std::vector<std::wstring>* tablesLeftAlone) {
+                                   return WriteAll(signals, tablesLeftAlone);
+                               });
 }
 
 bool TonegateSession::WriteAll(const SignalRefs& signals,

@@ -1,4 +1,4 @@
-// The device editor (template 133): a board input, its sample rate and its analysis
+// The device editor (template IDD_DEVICE_ADD_EDIT): a board input, its sample rate and its analysis
 // interval, each chosen from what the form offers. The form holds every rule; the
 // dialog shows its lists, hands back each change of selection, and writes the device
 // only when the form accepts OK.

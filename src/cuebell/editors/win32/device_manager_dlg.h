@@ -1,15 +1,17 @@
-// The device manager (template 132): lists copies of the owner's devices and adds, edits
-// and deletes them through the device editor. The owner's devices are replaced by the
-// rows' records, in row order, only on OK; Cancel leaves them as they were.
+// The device manager (template IDD_DEVICE_MANAGER): lists copies of the owner's devices
+// and adds, edits and deletes them through the device editor. The owner's devices are
+// replaced by the rows' records, in row order, only on OK; Cancel leaves them as they were.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+
+#include "cuebell/editors/device_manager_rules.h"
 #include "cuebell/editors/win32/device_add_edit_dlg.h"
-#include "cuebell/editors/win32/device_list_ctrl.h"
 #include "cuebell/model/records.h"
 #include "shared/system_port.h"
-#include "shared/win32/dialog.h"
+#include "shared/win32/record_list_dialog.h"
 
 namespace cuebell {
 
@@ -24,7 +26,7 @@ struct DeviceManagerInputs {
     core::SystemPort& system;  // the identifiers of new devices
 };
 
-class CDeviceManagerDlg : public win32::CDialog, private DeviceListOwner {
+class CDeviceManagerDlg : public win32::CRecordListDialog<DeviceInfo> {
   public:
     CDeviceManagerDlg(HINSTANCE resources, const DeviceManagerInputs& inputs);
 
@@ -33,21 +35,14 @@ class CDeviceManagerDlg : public win32::CDialog, private DeviceListOwner {
 
   protected:
     bool OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
     void OnOK() override;
-    void OnDestroy() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   private:
-    void AddDevice();
-    void EditSelectedDevice();
-    void DeleteSelectedDevice() override;
-    void RefreshButtons();
+    std::unique_ptr<DeviceInfo> NewRecord() override;
+    bool EditRecord(DeviceInfo& device) override;
     DeviceEditorContext EditorContext() const;
-    core::WindowHandle Owner() const { return reinterpret_cast<core::WindowHandle>(hwnd_); }
 
     DeviceManagerInputs inputs_;
-    CDeviceListCtrl list_;
 };
 
 }  // namespace cuebell

@@ -1,7 +1,7 @@
-// The detection entry editor (template 134): names a detection entry, picks its device,
-// ticks the samples it listens for and chooses its action and comment. It edits the
-// owner's entry in place, and only when OK passes the checks of the entry editor's form;
-// a refusal is shown, the control at fault gets the focus and the editor stays open.
+// The detection entry editor (template IDD_ENTRY_EDITOR): names a detection entry, picks its
+// device, ticks the samples it listens for and chooses its action and comment. It edits the owner's
+// entry in place, and only when OK passes the checks of the entry editor's form; a refusal is
+// shown, the control at fault gets the focus and the editor stays open.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-// The sample editor (template 131): edits one sample's WAV file, offset, delay and
+// The sample editor (template IDD_SAMPLE_ADD_EDIT): edits one sample's WAV file, offset, delay and
 // threshold. Every rule lives in SampleEditorForm; the dialog moves texts between the
 // form and its controls, and writes the record and the path string only when OK passes
 // the form's check.

@@ -2,15 +2,7 @@
 
 #include <commctrl.h>
 
-#include <utility>
-#include <vector>
-
 namespace cuebell {
-
-void CSampleListCtrl::SetupSampleColumns() {
-    const RECT client = GetClientRect();
-    SetupColumns(SampleListColumns(client.right - client.left));
-}
 
 void CSampleListCtrl::EnableCellTips() {
     if (tooltip_ != nullptr) {
@@ -20,39 +12,6 @@ void CSampleListCtrl::EnableCellTips() {
                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                  ::GetModuleHandleW(nullptr), nullptr);
-}
-
-bool CSampleListCtrl::MayEditSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
-                                      core::WindowHandle owner) {
-    return MayEditSample(Records(), SelectedRow(), entries, boxes, owner);
-}
-
-void CSampleListCtrl::DeleteSelected(const EntryRefs& entries, core::MessageBoxPort& boxes,
-                                     core::WindowHandle owner) {
-    core::DeleteOutcome<SampleInfo> deleted =
-        DeleteSelectedSample(Records(), SelectedRow(), entries, boxes, owner);
-    if (ApplyDelete(std::move(deleted))) {
-        // The cell under the mouse may now show another row.
-        SetCellTool(0, RECT{});
-    }
-}
-
-void CSampleListCtrl::WriteCells(int row, const SampleInfo& sample) {
-    SetCellTexts(row,
-                 [&](int columnId) { return SampleCellText(sample, columnId, generalThreshold_); });
-}
-
-void CSampleListCtrl::OnClick(int item) {
-    if (item < 0) {
-        SelectLastWhenNoneIs();
-    }
-}
-
-void CSampleListCtrl::OnDoubleClick(int item) {
-    if (item < 0) {
-        SelectLastWhenNoneIs();
-    }
-    ::PostMessageW(GetParent(), kEditSampleMessage, 0, 0);
 }
 
 void CSampleListCtrl::TrackCellUnderMouse(POINT point) {
@@ -106,13 +65,6 @@ void CSampleListCtrl::FillTipText(NMTTDISPINFOW* info) {
 
 LRESULT CSampleListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_KEYDOWN:
-            if (wParam == VK_INSERT) {
-                ::PostMessageW(GetParent(), kAddSampleMessage, 0, 0);
-            } else if (wParam == VK_DELETE) {
-                owner_.DeleteSelectedSample();
-            }
-            break;
         case WM_MOUSEMOVE:
             TrackCellUnderMouse(
                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
@@ -129,7 +81,7 @@ LRESULT CSampleListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefaultProc(message, wParam, lParam);
+    return CRecordListView::OnMessage(message, wParam, lParam);
 }
 
 }  // namespace cuebell

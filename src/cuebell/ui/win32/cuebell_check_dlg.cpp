@@ -25,7 +25,7 @@ class CuebellCheckSource : public win32::ConfigCheckSource {
     explicit CuebellCheckSource(const CuebellCheckScope& scope) : scope_(scope) {}
 
     core::FindingList Check() override {
-        entries_ = scope_.entries.EntriesInListOrder();
+        entries_ = scope_.entries.RecordsInOrder();
         CuebellSession& session = scope_.session;
         const CuebellConfiguration configuration{session.Samples(), session.Devices(),
                                                  entries_,          session.General(),

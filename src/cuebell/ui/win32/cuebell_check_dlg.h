@@ -11,14 +11,14 @@
 
 #include "cuebell/core/cuebell_session.h"
 #include "cuebell/ui/win32/cuebell_ports.h"
-#include "cuebell/ui/win32/gpi_list_ctrl.h"
+#include "shared/win32/record_list_view.h"
 
 namespace cuebell {
 
 struct CuebellCheckScope {
     HINSTANCE resources;
     CuebellSession& session;
-    CGPIListCtrl& entries;
+    win32::CRecordListView<GpiInfo>& entries;
     const CuebellPorts& ports;
     std::function<void()> recordStored;  // the main dialog shows the stored record
 };

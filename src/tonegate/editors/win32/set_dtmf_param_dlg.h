@@ -1,5 +1,5 @@
-// The signal editor (template 132): names a cue-tone signal and sets its device, channel,
-// symbols, timings, action and comment. The typing filters run on every change of the
+// The signal editor (template IDD_SIGNAL_EDITOR): names a cue-tone signal and sets its device,
+// channel, symbols, timings, action and comment. The typing filters run on every change of the
 // symbol and timing edits, the timings are kept in range when an edit loses the focus,
 // and the signal is written only when OK passes the checks of the signal editor's form; a
 // refusal is shown, the control at fault gets the focus and the editor stays open.

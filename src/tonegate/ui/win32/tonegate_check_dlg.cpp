@@ -16,7 +16,8 @@ class TonegateCheckSource : public win32::ConfigCheckSource {
     explicit TonegateCheckSource(const TonegateCheckScope& scope) : scope_(scope) {}
 
     core::FindingList Check() override {
-        signals_ = scope_.signals.SignalsInListOrder();
+        const std::vector<CDTMFTaskInfo*> inOrder = scope_.signals.RecordsInOrder();
+        signals_.assign(inOrder.begin(), inOrder.end());
         return CheckTonegateConfiguration(
             TonegateConfiguration{signals_, scope_.session.Boards(), scope_.session.Instances()});
     }
@@ -30,13 +31,13 @@ class TonegateCheckSource : public win32::ConfigCheckSource {
             return false;  // a playout instance has no editor here
         }
         // The list's own signal, in the same row as the check saw it.
-        CDTMFTaskInfo* signal = scope_.signals.SignalAt(row);
+        CDTMFTaskInfo* signal = scope_.signals.RecordAt(row);
         if (signal != signals_[static_cast<size_t>(row)]) {
             return false;
         }
         CSetDTMFParamDlg editor(scope_.resources, scope_.ports.boxes, IDS_EDIT_SIGNAL_TITLE, signal,
-                                scope_.signals.Names(signal), scope_.session.Boards(),
-                                scope_.session.Actions());
+                                core::RecordNames(scope_.signals.RecordsInOrder(), signal),
+                                scope_.session.Boards(), scope_.session.Actions());
         editor.RequireOfferedDevice();
         if (editor.DoModal(owner) != IDOK) {
             return false;

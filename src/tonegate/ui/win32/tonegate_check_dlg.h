@@ -8,8 +8,8 @@
 
 #include <functional>
 
+#include "shared/win32/record_list_view.h"
 #include "tonegate/core/tonegate_session.h"
-#include "tonegate/ui/win32/task_list_ctrl.h"
 #include "tonegate/ui/win32/tonegate_ports.h"
 
 namespace tonegate {
@@ -17,7 +17,7 @@ namespace tonegate {
 struct TonegateCheckScope {
     HINSTANCE resources;
     const TonegateSession& session;
-    CTaskListCtrl& signals;
+    win32::CRecordListView<CDTMFTaskInfo>& signals;
     const TonegatePorts& ports;
     std::function<void()> recordStored;  // the main dialog shows the stored signal
 };

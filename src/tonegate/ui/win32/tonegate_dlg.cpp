@@ -1,11 +1,10 @@
 #include "tonegate/ui/win32/tonegate_dlg.h"
 
 #include <memory>
+#include <vector>
 
 #include "shared/about_notice.h"
 #include "shared/box_message.h"
-#include "shared/tool_settings.h"
-#include "shared/win32/about_dlg.h"
 #include "tonegate/core/signal_description.h"
 #include "tonegate/core/signal_list_rules.h"
 #include "tonegate/editors/win32/set_dtmf_param_dlg.h"
@@ -43,157 +42,63 @@ static_assert(IDS_ABOUT_NOTICE_OPENING == core::kAboutNoticeOpeningId &&
               IDS_MAKER_NAME == core::kMakerNameId);
 
 CTonegateDlg::CTonegateDlg(HINSTANCE resources, const TonegatePorts& ports)
-    : CMainDialog(resources, IDD_TONEGATE_DIALOG, IDS_ABOUT_MENU_ITEM),
+    : CRecordMainDialog(
+          resources, IDD_TONEGATE_DIALOG, IDS_ABOUT_MENU_ITEM,
+          {IDD_ABOUTBOX, IDC_VERSION_TEXT, IDC_NOTICE_TEXT, TonegateStrings(), ports.system},
+          SignalListDescription(), ports.boxes,
+          // Tonegate never disables its buttons: Edit and Delete refuse an empty list.
+          {IDC_SIGNAL_LIST,
+           LVS_EX_FULLROWSELECT,
+           {IDC_ADD_SIGNAL, IDC_EDIT_SIGNAL, IDC_DELETE_SIGNAL, {}},
+           IDC_DESCRIPTION}),
       ports_(ports),
-      session_(ports.registry, ports.system, ports.boxes, ports.boardDriver),
-      list_(ports.boxes, *this) {}
+      session_(ports.registry, ports.system, ports.boxes, ports.boardDriver) {}
 
-bool CTonegateDlg::OnInitDialog() {
-    CMainDialog::OnInitDialog();
-    list_.SubclassDlgItem(hwnd_, IDC_SIGNAL_LIST);
-    RegisterAnchors();
+bool CTonegateDlg::Start() {
+    return session_.Start(Owner(), Placement()) == StartResult::Ready;
+}
 
-    if (session_.Start(Owner(), Placement()) != StartResult::Ready) {
-        // The program ends as soon as the dialog's loop runs; nothing is written but the
-        // window placement, when the dialog is destroyed.
-        ::PostQuitMessage(0);
-        return true;
-    }
-    list_.SetupColumns();
-    list_.FillList(session_.TakeSignals());
-    RebuildDescription();
-    FocusItem(IDC_SIGNAL_LIST);
-    return false;  // the focus is set
+bool CTonegateDlg::Save(const std::vector<CDTMFTaskInfo*>& signals) {
+    return session_.Save(Owner(), SignalRefs(signals.begin(), signals.end())) == SaveResult::Saved;
 }
 
 void CTonegateDlg::RegisterAnchors() {
     AddGripper();
-    AddAnchor(list_.GetHwnd(), AnchorPosition::TopLeft, AnchorSize::StretchBoth);
+    AddAnchor(List().GetHwnd(), AnchorPosition::TopLeft, AnchorSize::StretchBoth);
     AddAnchors(kAnchorsAfterList);
     InitLayout();
 }
 
-void CTonegateDlg::ShowAbout() {
-    win32::CAboutDlg about(
-        Resources(), IDD_ABOUTBOX,
-        {{IDC_VERSION_TEXT, core::GetVersionText(ports_.system)},
-         {IDC_NOTICE_TEXT, core::AboutNotice(TonegateStrings(), core::CurrentLocalYear())}});
-    about.DoModal(hwnd_);
-}
-
-bool CTonegateDlg::OnHelp(HELPINFO*) {
-    if (!deleteInProgress_) {
-        ShowAbout();
+bool CTonegateDlg::OnProgramCommand(int id) {
+    if (id != IDC_CHECK_CONFIGURATION) {
+        return false;
     }
+    ShowTonegateCheck(hwnd_,
+                      {Resources(), session_, List(), ports_, [this] { RebuildDescription(); }});
     return true;
 }
 
-bool CTonegateDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    // The list's requests carry its window; the dialog manager's messages of the same
-    // numbers do not.
-    const bool fromList = lParam != 0 && reinterpret_cast<HWND>(lParam) == list_.GetHwnd();
-    if (fromList && (message == kEditSignalRequest || message == kAddSignalRequest)) {
-        if (message == kEditSignalRequest) {
-            EditSelectedSignal();
-        } else {
-            AddSignal();
-        }
-        *result = 0;
-        return true;
-    }
-    return CMainDialog::OnMessage(message, wParam, lParam, result);
-}
-
-bool CTonegateDlg::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED) {
-        return false;
-    }
-    switch (id) {
-        case IDC_ADD_SIGNAL:
-            AddSignal();
-            return true;
-        case IDC_EDIT_SIGNAL:
-            EditSelectedSignal();
-            return true;
-        case IDC_DELETE_SIGNAL:
-            deleteInProgress_ = true;
-            list_.DeleteSelectedSignal();
-            deleteInProgress_ = false;
-            return true;
-        case IDC_CHECK_CONFIGURATION:
-            ShowTonegateCheck(
-                hwnd_, {Resources(), session_, list_, ports_, [this] { RebuildDescription(); }});
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool CTonegateDlg::OnNotify(int id, NMHDR* header, LRESULT*) {
-    if (id != IDC_SIGNAL_LIST) {
-        return false;
-    }
-    switch (header->code) {
-        case LVN_ITEMCHANGED:
-            // The description shows the selected signal: only a change of the selection
-            // can change it (the list also reports every cell text it is given).
-            if (win32::SelectionChanged(*reinterpret_cast<const NMLISTVIEW*>(header))) {
-                RebuildDescription();
-            }
-            return false;
-        default:
-            return false;
-    }
-}
-
-void CTonegateDlg::AddSignal() {
+std::unique_ptr<CDTMFTaskInfo> CTonegateDlg::NewRecord() {
     auto signal = std::make_unique<CDTMFTaskInfo>();
     CSetDTMFParamDlg editor(Resources(), ports_.boxes, IDS_ADD_SIGNAL_TITLE, signal.get(),
-                            list_.Names(), session_.Boards(), session_.Actions());
-    if (editor.DoModal(hwnd_) == IDOK) {
-        signal->LoadedName = signal->Name;
-        // The new last row is selected, and the description shows it.
-        list_.AppendRow(std::move(signal));
-        RebuildDescription();
+                            core::RecordNames(List().RecordsInOrder()), session_.Boards(),
+                            session_.Actions());
+    if (editor.DoModal(hwnd_) != IDOK) {
+        return nullptr;
     }
+    signal->LoadedName = signal->Name;
+    return signal;
 }
 
-void CTonegateDlg::EditSelectedSignal() {
-    const int row = list_.SelectedRow();
-    if (const auto refusal = EditRefusal(list_.RowCount(), row)) {
-        core::ShowBoxMessage(ports_.boxes, Owner(), *refusal);
-        return;
-    }
-    CDTMFTaskInfo* signal = list_.SignalAt(row);
-    if (signal == nullptr) {
-        return;
-    }
-    CSetDTMFParamDlg editor(Resources(), ports_.boxes, IDS_EDIT_SIGNAL_TITLE, signal,
-                            list_.Names(signal), session_.Boards(), session_.Actions());
-    if (editor.DoModal(hwnd_) == IDOK) {
-        // The selection stays on the row: its texts and the description are rewritten.
-        list_.RefreshRow(row);
-        RebuildDescription();
-    }
+bool CTonegateDlg::EditRecord(CDTMFTaskInfo& signal) {
+    CSetDTMFParamDlg editor(Resources(), ports_.boxes, IDS_EDIT_SIGNAL_TITLE, &signal,
+                            core::RecordNames(List().RecordsInOrder(), &signal), session_.Boards(),
+                            session_.Actions());
+    return editor.DoModal(hwnd_) == IDOK;
 }
 
-void CTonegateDlg::RebuildDescription() {
-    if (GetItem(IDC_DESCRIPTION) == nullptr) {
-        return;
-    }
-    SetItemText(IDC_DESCRIPTION, DescribeSignal(list_.SignalAt(list_.SelectedRow())));
-}
-
-void CTonegateDlg::OnOK() {
-    if (session_.Save(Owner(), list_.SignalsInListOrder()) == SaveResult::Saved) {
-        EndDialog(IDOK);
-    }
-    // Otherwise the session has said why; the dialog stays open with every edit.
-}
-
-void CTonegateDlg::OnDestroy() {
-    session_.Close(Placement());
-    list_.DeleteAllRows();
+std::wstring CTonegateDlg::Describe(const CDTMFTaskInfo* signal) const {
+    return DescribeSignal(signal);
 }
 
 }  // namespace tonegate

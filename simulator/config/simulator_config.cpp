@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "text.h"
+#include "shared/text.h"
 
 namespace core {
 

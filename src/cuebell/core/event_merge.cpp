@@ -1,4 +1,4 @@
-#include "event_merge.h"
+#include "cuebell/core/event_merge.h"
 
 #include "shared/boards.h"
 #include "shared/format.h"
