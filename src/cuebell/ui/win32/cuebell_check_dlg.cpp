@@ -63,6 +63,18 @@ class CuebellCheckSource : public win32::ConfigCheckSource {
     }
 
   private:
+    // The manager's question before its editor opens on a record (entries use it); true
+    // when there is none or the operator answered Yes.
+    template <class T>
+    bool MayEdit(const core::RecordListDescription<T>& list, const T& record,
+                 core::WindowHandle owner) {
+        if (!list.editQuestion) {
+            return true;
+        }
+        const auto question = list.editQuestion(record);
+        return !question || ShowBoxMessage(scope_.ports.boxes, owner, *question) == core::kIdYes;
+    }
+
     template <typename List>
     static bool Holds(const List& list, int position) {
         return position >= 0 && static_cast<size_t>(position) < list.size();
@@ -94,11 +106,9 @@ class CuebellCheckSource : public win32::ConfigCheckSource {
         }
         SampleInfo sample = samples[static_cast<size_t>(position)];
         const auto owned = reinterpret_cast<core::WindowHandle>(owner);
-        if (const auto question =
-                SampleEditQuestion(EntriesUsingSample(entries_, sample.SampleId))) {
-            if (ShowBoxMessage(scope_.ports.boxes, owned, *question) != core::kIdYes) {
-                return false;
-            }
+        if (!MayEdit(SampleListDescription(entries_, scope_.session.General().Threshold), sample,
+                     owned)) {
+            return false;
         }
         std::wstring path = sample.AudioFile;
         const CuebellPorts& ports = scope_.ports;
@@ -120,8 +130,8 @@ class CuebellCheckSource : public win32::ConfigCheckSource {
             return false;
         }
         DeviceInfo device = devices[static_cast<size_t>(position)];
-        if (!ConfirmDeviceEdit(scope_.ports.boxes, reinterpret_cast<core::WindowHandle>(owner),
-                               static_cast<int>(devices.size()), &device, entries_)) {
+        if (!MayEdit(DeviceListDescription(entries_), device,
+                     reinterpret_cast<core::WindowHandle>(owner))) {
             return false;
         }
         CDeviceAddEditDlg editor(DeviceEditorContext{scope_.resources, scope_.ports.boardDriver,
