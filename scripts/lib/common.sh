@@ -29,7 +29,7 @@ as_root() {
 # Debian packages the project needs.
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 xvfb xauth
-          fonts-wine sox imagemagick xdotool clang-format python3 nsis pandoc)
+          fonts-wine sox multimon-ng imagemagick xdotool clang-format python3 nsis pandoc)
 
 install_deps() {
     local missing=()
