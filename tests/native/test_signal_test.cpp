@@ -67,6 +67,7 @@ TEST(TestSignalTest, SegmentsMeasureAsPlannedOnEveryChannel) {
                                  {kAnalysisRight, kAnalysisLeft},
                                  {kAnalysisSum, kAnalysisDiff},
                                  {kAnalysisDiff, kAnalysisSum}};
+    const double perMs = 48.0;  // frames per millisecond at 48000 Hz
     for (const auto& [channel, other] : others) {
         const TestSignal made = MakeTestSignal(Signal(L"1d6", L"50", L"40", L"20", channel), 48000);
         double peak = 0, otherPeak = 0;
@@ -80,14 +81,14 @@ TEST(TestSignalTest, SegmentsMeasureAsPlannedOnEveryChannel) {
             const Segment& segment = made.segments[s];
             EXPECT_EQ(made.cues[s].frame, segment.startFrame);
             EXPECT_EQ(made.cues[s].label, SegmentLabel(segment.kind));
-            EXPECT_NEAR(tones[3 * s].start, segment.startFrame / 48.0, 2.0) << s;
+            EXPECT_NEAR(tones[3 * s].start, segment.startFrame / perMs, 2.0) << s;
             for (size_t i = 3 * s; i < 3 * s + 3; ++i) {
                 EXPECT_NEAR(tones[i].end - tones[i].start, segment.toneMs, 2.0) << s << " " << i;
                 const double before = i % 3 ? segment.pauseMs : 1000;
                 EXPECT_NEAR(tones[i].start - (i ? tones[i - 1].end : 0), before, 2.0) << i;
             }
         }
-        EXPECT_NEAR(made.samples.size() / 2 / 48.0 - tones.back().end, 1000, 2.0);
+        EXPECT_NEAR(made.samples.size() / 2 / perMs - tones.back().end, 1000, 2.0);
     }
 }
 
