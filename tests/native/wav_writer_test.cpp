@@ -5,89 +5,45 @@
 #include <string>
 #include <vector>
 
+#include "native/wav_bytes.h"
 #include "shared/inmemory/memory_files.h"
 #include "shared/wav_frame_reader.h"
 
 namespace core {
 namespace {
 
-uint32_t U32At(const Bytes& b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
+using namespace wav_bytes;
 
-std::string IdAt(const Bytes& b, size_t at) {
-    return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
-                       b.begin() + static_cast<std::ptrdiff_t>(at + 4));
-}
-
-struct ChunkSpan {
-    std::string id;
-    size_t body;
-    uint32_t size;
-};
-
-// The chunks from the first after "WAVE" to the end, each padded to an even size.
-std::vector<ChunkSpan> Chunks(const Bytes& b, size_t from, size_t end) {
-    std::vector<ChunkSpan> chunks;
-    for (size_t at = from; at + 8 <= end;) {
-        chunks.push_back({IdAt(b, at), at + 8, U32At(b, at + 4)});
-        at += 8 + chunks.back().size + (chunks.back().size & 1u);
-    }
-    return chunks;
-}
-
+// The whole file against one built chunk by chunk: "fmt ", "data", "cue " (name, position,
+// "data", chunk start, block start, sample offset), "LIST" with an "adtl" list of padded
+// "labl" chunks; the reader accepts what the writer writes.
 TEST(WavWriterTest, WritesFormatDataCuesAndLabelsInThatOrder) {
     const std::vector<int16_t> samples = {0, 0, 1000, -1000, 32767, -32768, 5, 6};
     const std::vector<WavCue> cues = {{1, L"nominal"}, {3, L"+1.5 % \u2264"}};
     const Bytes file = BuildStereoWav(44100, samples, cues);
 
-    ASSERT_EQ(IdAt(file, 0), "RIFF");
-    EXPECT_EQ(U32At(file, 4), file.size() - 8);
-    EXPECT_EQ(IdAt(file, 8), "WAVE");
-    std::vector<ChunkSpan> chunks = Chunks(file, 12, file.size());
-    ASSERT_EQ(chunks.size(), 4u);
-    EXPECT_EQ(chunks[0].id, "fmt ");
-    EXPECT_EQ(chunks[1].id, "data");
-    EXPECT_EQ(chunks[2].id, "cue ");
-    EXPECT_EQ(chunks[3].id, "LIST");
-
-    // Each cue point: name, position, "data", chunk start, block start, sample offset.
-    const ChunkSpan& cue = chunks[2];
-    ASSERT_EQ(U32At(file, cue.body), 2u);
-    EXPECT_EQ(cue.size, 4u + 2 * 24);
-    for (size_t i = 0; i < cues.size(); ++i) {
-        const size_t point = cue.body + 4 + 24 * i;
-        EXPECT_EQ(U32At(file, point), i + 1);
-        EXPECT_EQ(U32At(file, point + 4), cues[i].frame);
-        EXPECT_EQ(IdAt(file, point + 8), "data");
-        EXPECT_EQ(U32At(file, point + 12), 0u);
-        EXPECT_EQ(U32At(file, point + 16), 0u);
-        EXPECT_EQ(U32At(file, point + 20), cues[i].frame);
+    Bytes data, cue, list;
+    for (int16_t s : samples) {
+        PutU16(&data, static_cast<uint16_t>(s));
     }
-
-    const ChunkSpan& list = chunks[3];
-    EXPECT_EQ(IdAt(file, list.body), "adtl");
-    std::vector<ChunkSpan> labels = Chunks(file, list.body + 4, list.body + list.size);
-    ASSERT_EQ(labels.size(), 2u);
-    const std::vector<std::string> texts = {"nominal", "+1.5 % ?"};
-    for (size_t i = 0; i < labels.size(); ++i) {
-        EXPECT_EQ(labels[i].id, "labl");
-        EXPECT_EQ(U32At(file, labels[i].body), i + 1);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[labels[i].body + 4])), texts[i]);
-        EXPECT_EQ(labels[i].size, 4 + texts[i].size() + 1);
+    PutU32(&cue, 2);
+    PutId(&list, "adtl");
+    const char* const texts[] = {"nominal", "+1.5 % ?"};
+    for (uint32_t id = 1; id <= 2; ++id) {
+        const uint32_t frame = cues[id - 1].frame;
+        for (uint32_t v : {id, frame, 0x61746164u, 0u, 0u, frame}) {  // 0x61746164: "data"
+            PutU32(&cue, v);
+        }
+        const char* text = texts[id - 1];
+        Bytes label;
+        PutU32(&label, id);
+        label.insert(label.end(), text, text + std::string(text).size() + 1);
+        const Bytes chunk = Chunk("labl", label);
+        list.insert(list.end(), chunk.begin(), chunk.end());
     }
-
-    // The reader gets the samples back.
-    MemoryByteSource source(file);
-    WavParseResult parsed = ParseWav(source);
-    ASSERT_EQ(CheckReadableWav(parsed), WavRefusal::None);
-    EXPECT_EQ(parsed.info.sampleRate, 44100u);
-    WavFrameReader reader(source, parsed.info);
-    std::vector<float> frames(samples.size());
-    ASSERT_EQ(reader.Read(frames.data(), 4), 4u);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        EXPECT_FLOAT_EQ(frames[i], samples[i] / 32768.0f);
-    }
+    EXPECT_EQ(file, Riff({Chunk("fmt ", FormatBody(kWaveFormatPcm, 2, 44100, 16)),
+                          Chunk("data", data), Chunk("cue ", cue), Chunk("LIST", list)}));
+    EXPECT_EQ(CheckReadableWav(ParseWav(MemoryByteSource(file))), WavRefusal::None);
 }
 
 TEST(WavWriterTest, AFailedWriteLeavesNoFile) {
